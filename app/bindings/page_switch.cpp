@@ -1,0 +1,18 @@
+#include "app/bindings/page_switch.h"
+
+#include "app/ui/window.h"
+#include "query/initial_listing.h"
+
+namespace lz::bindings {
+
+void switchMainPage(ui::Window& mainWindow, int buttonIndex) {
+    if (buttonIndex < 1 || buttonIndex > 6) {
+        return;
+    }
+    mainWindow.setCurrentPage(kMainTabControl, buttonIndex - 1);
+    if (buttonIndex == 1) {
+        query::listInitialBearings(mainWindow);
+    }
+}
+
+}  // namespace lz::bindings

@@ -1,0 +1,50 @@
+#include "app/startup/program.h"
+
+#include <QApplication>
+#include <array>
+
+#include "app/bindings/event_bindings.h"
+#include "app/ui/message_boxes.h"
+#include "app/ui/window_manager.h"
+#include "app/windows/main_window_template.h"
+#include "app/windows/picture_window_template.h"
+#include "app/windows/web_window_templates.h"
+#include "content/selected_bearing.h"
+
+namespace lz::startup {
+
+bool openMainWindowFrom(std::span<const ui::WindowTemplate* const> templates) {
+    content::initSelectedBearing();
+    for (const auto* windowTemplate : templates) {
+        if (!ui::validateTemplate(*windowTemplate).empty()) {
+            ui::MessageBoxes::show(kTemplatesFaultMessage);
+            ui::MessageBoxes::show(kMainWindowFaultMessage);
+            return false;
+        }
+    }
+    auto& windows = ui::WindowManager::instance();
+    windows.setEventSink(bindings::dispatchEvent);
+    if (templates.empty() || windows.open(*templates.front()) == nullptr) {
+        ui::MessageBoxes::show(kMainWindowFaultMessage);
+        return false;
+    }
+    return true;
+}
+
+bool openMainWindow() {
+    const std::array templates = {&windows::mainWindowTemplate(),
+                                  &windows::bearingPictureWindowTemplate(),
+                                  &windows::importedPriceWebWindowTemplate(),
+                                  &windows::domesticPriceWebWindowTemplate()};
+    return openMainWindowFrom(templates);
+}
+
+int runProgram() {
+    QApplication::setQuitOnLastWindowClosed(true);
+    if (!openMainWindow()) {
+        return 1;
+    }
+    return QApplication::exec();
+}
+
+}  // namespace lz::startup

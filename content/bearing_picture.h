@@ -1,0 +1,16 @@
+#pragma once
+
+namespace lz::ui {
+class Window;
+}
+
+namespace lz::content {
+
+// Right-click in the bearing list: pops up the menu "右键".
+void showBearingMenu(ui::Window& mainWindow);
+// "查看": copies the selected row into SelectedBearing and opens the picture window.
+void openBearingPicture(ui::Window& mainWindow);
+// Created event of the picture window: shows the type's picture and the row's values.
+void initBearingPictureWindow(ui::Window& pictureWindow);
+
+}  // namespace lz::content

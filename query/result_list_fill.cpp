@@ -1,0 +1,64 @@
+#include "query/result_list_fill.h"
+
+#include "app/ui/message_boxes.h"
+#include "app/ui/message_pump.h"
+#include "app/ui/window.h"
+#include "app/ui/window_manager.h"
+#include "catalogue/catalogue_database.h"
+#include "query/record_row.h"
+
+namespace lz::query {
+namespace {
+
+// Handling messages may close the main window, and the connection and lists with it.
+bool stillOpen(const ui::Window& mainWindow) {
+    return ui::WindowManager::instance().find(mainWindow.name()) == &mainWindow;
+}
+
+}  // namespace
+
+void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_view sql) {
+    mainWindow.clearRows(list.listName);
+    const auto generation = mainWindow.listGeneration(list.listName);
+    auto& database = mainWindow.database(kCatalogueConnection);
+
+    const catalogue::RecordSetHandle handle = database.OpenTable(sql);
+    if (database.IsEOF(handle)) {
+        // Closing with 0 would close every record set of the connection, cutting short a
+        // fill that this one interrupted; a missing record set needs no closing.
+        if (handle != 0) {
+            database.CloseTable(handle);
+        }
+        ui::MessageBoxes::show(kNoMatchMessage, kNoMatchCaption);
+        return;
+    }
+
+    database.MoveFirst(handle);
+    while (!database.IsEOF(handle)) {
+        appendRecordRow(mainWindow, list, database, handle);
+        database.MoveNext(handle);
+
+        ui::processPendingMessages();
+        if (!stillOpen(mainWindow)) {
+            return;  // the connection went with the window, and the record set with it
+        }
+        if (mainWindow.listGeneration(list.listName) != generation) {
+            break;  // a newer fill of this list has taken it over
+        }
+    }
+    database.CloseTable(handle);
+}
+
+void fillBearingList(ui::Window& mainWindow, std::string_view sql) {
+    fillResultList(mainWindow, kBearingList, sql);
+}
+
+void fillImportedPriceList(ui::Window& mainWindow, std::string_view sql) {
+    fillResultList(mainWindow, kImportedPriceList, sql);
+}
+
+void fillDomesticPriceList(ui::Window& mainWindow, std::string_view sql) {
+    fillResultList(mainWindow, kDomesticPriceList, sql);
+}
+
+}  // namespace lz::query

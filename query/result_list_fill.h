@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string_view>
+
+#include "query/result_lists.h"
+
+namespace lz::ui {
+class Window;
+}
+
+namespace lz::query {
+
+inline constexpr std::string_view kNoMatchMessage = "对不起，没有符合你查询条件的型号记录";
+inline constexpr std::string_view kNoMatchCaption = "提示信息";
+
+// Empties `list` on the main window, runs `sql` on the catalogue connection and appends
+// one row per record, handling pending window messages after every row so the window
+// stays usable. When nothing comes back (empty result, closed connection, rejected
+// statement) it shows the no-match message once and leaves the list empty.
+//
+// A fill that finds, after handling messages, that a newer fill of the same list has
+// started meanwhile stops there and closes its record set, so the list shows only the
+// newer result. Fills of different lists run side by side undisturbed.
+void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_view sql);
+
+void fillBearingList(ui::Window& mainWindow, std::string_view sql);
+void fillImportedPriceList(ui::Window& mainWindow, std::string_view sql);
+void fillDomesticPriceList(ui::Window& mainWindow, std::string_view sql);
+
+}  // namespace lz::query

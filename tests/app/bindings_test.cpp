@@ -1,0 +1,134 @@
+// The binding table and the toolbar's page switch on the real main window.
+#include "app/bindings/event_bindings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "app/ui/window.h"
+#include "app/windows/main_window_template.h"
+#include "app/windows/picture_window_template.h"
+#include "catalogue/catalogue_database.h"
+#include "query/result_list_fill.h"
+#include "tests/app_support/main_window_fixture.h"
+#include "tests/support/small_catalogue.h"
+
+namespace lz::bindings {
+namespace {
+
+using ui::ControlKind;
+using ui::EventKind;
+
+const ui::WindowTemplate* templateNamed(std::string_view name) {
+    for (const auto* candidate :
+         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate()}) {
+        if (candidate->name == name) {
+            return candidate;
+        }
+    }
+    return nullptr;
+}
+
+ControlKind kindRaising(EventKind event) {
+    switch (event) {
+        case EventKind::Clicked: return ControlKind::Button;
+        case EventKind::LeftButtonPressed: return ControlKind::Label;
+        case EventKind::ItemSelected: return ControlKind::Menu;
+        case EventKind::CurrentItemChanged:
+        case EventKind::RightClicked: return ControlKind::ListView;
+        case EventKind::ToolButtonClicked: return ControlKind::ToolBar;
+        case EventKind::Created: break;
+    }
+    return ControlKind::RecordSet;
+}
+
+TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
+    for (const Binding& binding : eventBindings()) {
+        SCOPED_TRACE(std::string(binding.window) + " / " + std::string(binding.control));
+        const ui::WindowTemplate* window = templateNamed(binding.window);
+        ASSERT_NE(window, nullptr);
+        if (binding.event == EventKind::Created) {
+            EXPECT_TRUE(binding.control.empty());
+            continue;
+        }
+        const auto control =
+            std::find_if(window->controls.begin(), window->controls.end(),
+                         [&](const ui::ControlTemplate& c) { return c.name == binding.control; });
+        ASSERT_NE(control, window->controls.end());
+        EXPECT_EQ(control->kind, kindRaising(binding.event));
+        if (binding.event == EventKind::ItemSelected) {
+            EXPECT_EQ(control->menuItems.at(binding.item).caption, "查看");
+        }
+    }
+}
+
+class PageSwitchTest : public test::MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        main_ = openMainWindow();
+        ASSERT_NE(main_, nullptr);
+        std::string rows;
+        for (int bh = 1; bh <= 40; ++bh) {
+            rows += "INSERT INTO bearing (bh) VALUES (" + std::to_string(bh) + ");";
+        }
+        rows += "INSERT INTO prjk VALUES (3.0,'NACHI','6000 C3','5.3','6.201');";
+        const std::string path = (home_.path() / "small.db").string();
+        ASSERT_TRUE(test::writeSmallCatalogue(path, rows));
+        ASSERT_TRUE(main_->database(query::kCatalogueConnection).OpenMdbDatabase(path));
+    }
+
+    void pressToolButton(int index) {
+        dispatchEvent(*main_, {"工具条", EventKind::ToolButtonClicked, {.index = index}});
+    }
+    int page() const { return main_->currentPage("选择夹1"); }
+    int bearingRows() const { return main_->rowCount(query::kBearingList.listName); }
+
+    ui::Window* main_ = nullptr;
+};
+
+TEST_F(PageSwitchTest, ButtonsShowTheirPagesAndOnlyTheFirstRelists) {
+    query::fillBearingList(*main_, "select * from bearing where bh=40");
+    ASSERT_EQ(bearingRows(), 1);
+    for (int index = 2; index <= 6; ++index) {
+        pressToolButton(index);
+        EXPECT_EQ(page(), index - 1);
+        EXPECT_EQ(bearingRows(), 1) << "button " << index << " must not relist";
+    }
+    pressToolButton(1);
+    EXPECT_EQ(page(), 0);
+    EXPECT_EQ(bearingRows(), 29);
+
+    query::fillBearingList(*main_, "select * from bearing where bh=40");
+    pressToolButton(1);
+    EXPECT_EQ(bearingRows(), 29) << "also when the page is shown already";
+}
+
+TEST_F(PageSwitchTest, SeparatorAndUnknownIndexesDoNothing) {
+    pressToolButton(3);
+    for (int index : {0, 7, -1, 100}) {
+        pressToolButton(index);
+        EXPECT_EQ(page(), 2);
+    }
+}
+
+TEST_F(PageSwitchTest, APageKeepsItsListBetweenVisits) {
+    pressToolButton(2);
+    query::fillImportedPriceList(*main_, "select * from prjk");
+    pressToolButton(1);
+    pressToolButton(2);
+    EXPECT_EQ(page(), 1);
+    EXPECT_EQ(main_->cellText(query::kImportedPriceList.listName, 0, 1), "NACHI");
+}
+
+TEST_F(PageSwitchTest, UnboundEventsAreIgnored) {
+    dispatchEvent(*main_, {"单选框1", EventKind::Clicked, {}});
+    dispatchEvent(*main_, {"超级列表框_主窗口", EventKind::CurrentItemChanged, {}});
+    dispatchEvent(*main_, {"右键", EventKind::ItemSelected, {.index = 5}});
+    EXPECT_EQ(page(), 0);
+    EXPECT_TRUE(boxes_.empty());
+}
+
+}  // namespace
+}  // namespace lz::bindings

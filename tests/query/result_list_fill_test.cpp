@@ -1,0 +1,144 @@
+// The result-list fill on the real main window, against small catalogues made per test.
+#include "query/result_list_fill.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QMetaObject>
+#include <functional>
+#include <string>
+
+#include "app/ui/window.h"
+#include "catalogue/catalogue_database.h"
+#include "query/initial_listing.h"
+#include "tests/app_support/main_window_fixture.h"
+#include "tests/support/small_catalogue.h"
+
+namespace lz::query {
+namespace {
+
+constexpr std::string_view kNoMatch = "对不起，没有符合你查询条件的型号记录";
+
+std::string manyBearings(int count) {
+    std::string sql = "INSERT INTO bearing (bh, zhch, newno, njin) VALUES ";
+    for (int bh = 1; bh <= count; ++bh) {
+        sql += (bh > 1 ? "," : "");
+        sql += "(" + std::to_string(bh) + ",'B" + std::to_string(bh) + "','62" +
+               std::to_string(bh) + "','" + std::to_string(bh % 50) + "')";
+    }
+    return sql + ";";
+}
+
+constexpr std::string_view kPrices =
+    "INSERT INTO prjk VALUES (3.0,'NACHI','6000 C3','5.3','6.201');"
+    "INSERT INTO prjk VALUES (NULL,NULL,'深沟球轴承（62XX系列）','0','0');"
+    "INSERT INTO prgc VALUES (13691,'24','624','2','2.34','哈尔滨');";
+
+// Runs `work` from inside the next message handling, as a click during a fill would.
+void duringNextMessages(std::function<void()> work) {
+    QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}
+
+class ResultListFillTest : public test::MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        main_ = openMainWindow();
+        ASSERT_NE(main_, nullptr);
+        const std::string path = (home_.path() / "small.db").string();
+        ASSERT_TRUE(test::writeSmallCatalogue(path, manyBearings(300) + std::string(kPrices)));
+        ASSERT_TRUE(database().OpenMdbDatabase(path));
+        boxes_.clear();
+    }
+
+    catalogue::CatalogueDatabase& database() { return main_->database(kCatalogueConnection); }
+    int rows(const ResultList& list) const { return main_->rowCount(list.listName); }
+
+    ui::Window* main_ = nullptr;
+};
+
+TEST_F(ResultListFillTest, CellsShowTheFieldsAsText) {
+    fillBearingList(*main_, "select * from bearing where bh=7");
+    EXPECT_EQ(rowsOf(*main_, kBearingList.listName, 10),
+              std::vector<std::string>{"7|B7|627||7|||||"});
+    fillImportedPriceList(*main_, "select * from prjk");
+    EXPECT_EQ(rowsOf(*main_, kImportedPriceList.listName, 5),
+              (std::vector<std::string>{"3|NACHI|6000 C3|5.3|6.201",
+                                        "0||深沟球轴承（62XX系列）|0|0"}));
+    fillDomesticPriceList(*main_, "select * from prgc");
+    EXPECT_EQ(rowsOf(*main_, kDomesticPriceList.listName, 6),
+              std::vector<std::string>{"13691|24|624|2|2.34|哈尔滨"});
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(database().openRecordSetCount(), 0);
+}
+
+TEST_F(ResultListFillTest, NoMatchEmptiesTheListAndSaysSoOnce) {
+    fillBearingList(*main_, "select * from bearing");
+    ASSERT_EQ(rows(kBearingList), 300);
+    fillBearingList(*main_, "select * from bearing where newno like '%nothing%'");
+    EXPECT_EQ(rows(kBearingList), 0);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, kNoMatch);
+    EXPECT_EQ(boxes_[0].caption, "提示信息");
+    EXPECT_EQ(boxes_[0].buttons, ui::BoxButtons::Ok);
+    EXPECT_EQ(database().openRecordSetCount(), 0);
+}
+
+TEST_F(ResultListFillTest, ClosedConnectionOrRejectedStatementLooksLikeNoMatch) {
+    fillBearingList(*main_, "select * from bearing where newno like '%6'2%'");
+    fillBearingList(*main_, "");
+    database().CloseDatabase();
+    fillBearingList(*main_, "select * from bearing");
+    ASSERT_EQ(boxes_.size(), 3u);
+    for (const auto& box : boxes_) {
+        EXPECT_EQ(box.text, kNoMatch);
+    }
+    EXPECT_EQ(rows(kBearingList), 0);
+}
+
+TEST_F(ResultListFillTest, AClickOnAnotherPagesQueryDuringAFillRunsNestedAndBothListsEndRight) {
+    duringNextMessages([this] { fillImportedPriceList(*main_, "select * from prjk"); });
+    fillBearingList(*main_, "select * from bearing");
+    EXPECT_EQ(rows(kBearingList), 300);
+    EXPECT_EQ(rows(kImportedPriceList), 2);
+    EXPECT_EQ(database().openRecordSetCount(), 0);
+}
+
+TEST_F(ResultListFillTest, ANestedFailingFillDoesNotCutTheInterruptedFillShort) {
+    duringNextMessages([this] { fillImportedPriceList(*main_, "select * from nowhere"); });
+    fillBearingList(*main_, "select * from bearing");
+    EXPECT_EQ(rows(kBearingList), 300) << "the outer fill keeps its record set";
+    EXPECT_EQ(rows(kImportedPriceList), 0);
+    EXPECT_EQ(boxes_.size(), 1u);
+}
+
+TEST_F(ResultListFillTest, ANewerFillOfTheSameListLeavesOnlyItsOwnRows) {
+    int outerRowsWhenInterrupted = -1;
+    duringNextMessages([this, &outerRowsWhenInterrupted] {
+        outerRowsWhenInterrupted = rows(kBearingList);
+        fillBearingList(*main_, "select * from bearing where bh<=5");
+    });
+    fillBearingList(*main_, "select * from bearing");
+    EXPECT_GE(outerRowsWhenInterrupted, 1);
+    const auto listed = rowsOf(*main_, kBearingList.listName, 1);
+    EXPECT_EQ(listed, (std::vector<std::string>{"1", "2", "3", "4", "5"}));
+    EXPECT_EQ(database().openRecordSetCount(), 0);
+}
+
+TEST_F(ResultListFillTest, TheInitialListingDuringAFillReplacesItsResult) {
+    duringNextMessages([this] { listInitialBearings(*main_); });
+    fillBearingList(*main_, "select * from bearing where bh>100");
+    EXPECT_EQ(rows(kBearingList), 29);
+    EXPECT_EQ(main_->cellText(kBearingList.listName, 0, 0), "1");
+    EXPECT_EQ(database().openRecordSetCount(), 0);
+}
+
+TEST_F(ResultListFillTest, ClosingTheMainWindowDuringAFillEndsTheFillQuietly) {
+    duringNextMessages([this] { main_->close(); });
+    fillBearingList(*main_, "select * from bearing");
+    SUCCEED() << "no crash, no message";
+    EXPECT_TRUE(boxes_.empty());
+}
+
+}  // namespace
+}  // namespace lz::query

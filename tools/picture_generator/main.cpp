@@ -1,0 +1,51 @@
+// Draws the toolbar pictures and the reference charts into an assets folder:
+//   picture_generator <assets folder>
+// Output depends only on this code and the installed Noto CJK fonts; nothing is random.
+
+#include <QGuiApplication>
+#include <QString>
+#include <QTextStream>
+
+#include "bearing_kinds_chart.h"
+#include "domestic_makers_chart.h"
+#include "imported_brands_chart.h"
+#include "picture_files.h"
+#include "toolbar_pictures.h"
+
+using namespace picture_generator;
+
+namespace {
+
+bool writeToolbarPictures(const QString& assets) {
+    bool ok = true;
+    for (const ToolbarPicture& picture : drawToolbarPictures()) {
+        const QString name = QStringLiteral("%1.png").arg(picture.number, 3, 10, QChar('0'));
+        ok = saveToolbarPng(picture.image, assets + QStringLiteral("/toolbar/") + name) && ok;
+    }
+    return ok;
+}
+
+bool writeCharts(const QString& assets) {
+    const QString charts = assets + QStringLiteral("/charts/");
+    bool ok = saveChartJpeg(drawImportedBrandsChart(), charts + "imported_brands.jpg");
+    ok = saveChartJpeg(drawDomesticMakersChart(), charts + "domestic_makers.jpg") && ok;
+    ok = saveChartJpeg(drawBearingKindsChart(), charts + "bearing_kinds.jpg") && ok;
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    // Fonts need a GUI application, but no display: the pictures are drawn off screen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: picture_generator <assets folder>\n";
+        return 2;
+    }
+    const QString assets = QString::fromLocal8Bit(argv[1]);
+    const bool ok = writeToolbarPictures(assets) && writeCharts(assets);
+    return ok ? 0 : 1;
+}
