@@ -27,8 +27,8 @@ using lz::catalogue::RecordSetHandle;
 constexpr int kBearingRows = 59188;
 constexpr const char* kListing =
     "select zhch,bh,newno,oldno,njin,wjin,gdu,ppai,btype,tt from bearing";
-constexpr std::array<const char*, 10> kColumns = {"zhch", "bh",   "newno", "oldno", "njin",
-                                                  "wjin", "gdu",  "ppai",  "btype", "tt"};
+constexpr std::array<const char*, 10> kColumns = {"zhch", "bh",  "newno", "oldno", "njin",
+                                                  "wjin", "gdu", "ppai",  "btype", "tt"};
 
 void exec(sqlite3* db, const std::string& sql) {
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) {
@@ -48,17 +48,18 @@ std::string schemaSql() {
 // type description, dimensions as short texts, and a few NULL types.
 void fillBearings(sqlite3* db) {
     static const char* const kBrands[] = {"NSK", "SKF", "FAG", "NTN", "TIMKEN", "KOYO", "IKO"};
-    static const char* const kTypes[] = {"深沟球轴承", "推力球轴承", "圆锥滚子轴承",
+    static const char* const kTypes[] = {"深沟球轴承",   "推力球轴承",   "圆锥滚子轴承",
                                          "调心滚子轴承", "圆柱滚子轴承", "滚针轴承"};
     exec(db, "BEGIN");
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db, "INSERT INTO bearing VALUES (?,?,?,?,?,?,?,?,?,?,?,NULL)", -1,
-                       &insert, nullptr);
+    sqlite3_prepare_v2(db, "INSERT INTO bearing VALUES (?,?,?,?,?,?,?,?,?,?,?,NULL)", -1, &insert,
+                       nullptr);
     for (int bh = 1; bh <= kBearingRows; ++bh) {
         const std::string brand = kBrands[bh % 7];
         const std::string model = std::to_string(6000 + bh % 4000) + (bh % 3 ? "" : " C3");
         const std::string type = kTypes[bh % 6];
-        const std::string name = brand + (bh % 5 ? " " : "  ") + model + " 轴承" + (bh % 4 ? "" : " ");
+        const std::string name =
+            brand + (bh % 5 ? " " : "  ") + model + " 轴承" + (bh % 4 ? "" : " ");
         const std::string fields[] = {name,
                                       model,
                                       std::to_string(100000 + bh),
@@ -94,8 +95,7 @@ public:
         }
         dir_ = pattern;
         sqlite3* db = nullptr;
-        sqlite3_open_v2(path().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE,
-                        nullptr);
+        sqlite3_open_v2(path().c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         exec(db, schemaSql());
         exec(db, "DELETE FROM bearing; DELETE FROM prgc; DELETE FROM prjk;");
         fillBearings(db);
@@ -161,9 +161,10 @@ void BM_RawSqliteListing(benchmark::State& state) {
             for (int i = 0; i < static_cast<int>(kColumns.size()); ++i) {
                 const auto* value =
                     reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
-                std::string text = value ? std::string(value, static_cast<std::size_t>(
-                                                                  sqlite3_column_bytes(statement, i)))
-                                         : std::string();
+                std::string text =
+                    value ? std::string(
+                                value, static_cast<std::size_t>(sqlite3_column_bytes(statement, i)))
+                          : std::string();
                 bytes += text.size();
                 benchmark::DoNotOptimize(text);
             }

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "catalogue/field_value.h"
+
+namespace lz::catalogue {
+
+class Connection;
+
+// Names one open record set of a connection; 0 means none. Handles are never reused
+// within a process, so a closed handle stays unknown for good.
+using RecordSetHandle = std::int32_t;
+
+// The catalogue database object: at most one connection, up to 30 open record sets on
+// it, each a static read-only cursor read column by column by name. No operation ever
+// reports an error: failures turn into false, 0, end of records or the empty value.
+class CatalogueDatabase {
+public:
+    static constexpr int kRecordSetSlots = 30;
+    static constexpr int kQueryTimeoutSeconds = 15;
+
+    CatalogueDatabase();
+    ~CatalogueDatabase();
+    CatalogueDatabase(const CatalogueDatabase&) = delete;
+    CatalogueDatabase& operator=(const CatalogueDatabase&) = delete;
+
+    // Connects to the database file at `path`. A failed open keeps the earlier
+    // connection; a successful one replaces it and closes its record sets. Never creates
+    // a file: a missing file, a file that is no database or lacks the catalogue's three
+    // tables fails the open.
+    bool OpenMdbDatabase(std::string_view path, std::string_view user = {},
+                         std::string_view password = {}, bool readOnly = false,
+                         bool suppressDriverPrompt = false);
+
+    // Runs one SELECT; the record set stands on its first row, or at its end when the
+    // result is empty. 0 when not connected, `sql` is empty, all slots are taken, the
+    // statement is rejected or runs longer than the query timeout.
+    RecordSetHandle OpenTable(std::string_view sql);
+
+    bool IsEOF(RecordSetHandle handle) const;  // true for 0 and unknown handles as well
+    void MoveFirst(RecordSetHandle handle);
+    void MoveNext(RecordSetHandle handle);
+    // Case-sensitive, byte-for-byte column lookup; first match wins; none when unknown.
+    FieldValue ReadColByName(RecordSetHandle handle, std::string_view column);
+    // 0 closes every record set of the connection.
+    void CloseTable(RecordSetHandle handle = 0);
+    void CloseDatabase();
+
+    bool isConnected() const;
+    // The string the last successful open composed (empty while not connected).
+    std::string connectionString() const;
+    int openRecordSetCount() const;
+
+    // How long one step of a statement may run before it is abandoned and fails; applies
+    // to the current connection and to later ones.
+    void setQueryTimeout(std::chrono::milliseconds timeout);
+
+private:
+    std::unique_ptr<Connection> connection_;
+    std::chrono::milliseconds queryTimeout_{std::chrono::seconds(kQueryTimeoutSeconds)};
+};
+
+}  // namespace lz::catalogue

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <array>
+#include <chrono>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "catalogue/catalogue_database.h"
+#include "catalogue/record_set.h"
+
+namespace lz::catalogue {
+
+// One open catalogue file and the record sets open on it.
+class Connection {
+public:
+    static constexpr char kIdentifierQuote = '"';
+
+    // Opens the existing file at `path`, never creating one; nothing when the file is
+    // missing, is no database, or lacks one of the catalogue's tables.
+    static std::unique_ptr<Connection> open(const std::string& path, bool readOnly,
+                                            std::string connectionString,
+                                            std::chrono::milliseconds queryTimeout);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    RecordSetHandle openRecordSet(std::string_view sql);
+    // Null for 0 and for handles that stand in no slot.
+    CMRecordSet* recordSet(RecordSetHandle handle);
+    void closeRecordSet(RecordSetHandle handle);
+    void closeAllRecordSets();
+    int openRecordSetCount() const;
+
+    const std::string& connectionString() const { return connectionString_; }
+    bool readOnly() const { return readOnly_; }
+    void setQueryTimeout(std::chrono::milliseconds timeout);
+
+private:
+    struct Slot {
+        RecordSetHandle handle = 0;
+        std::unique_ptr<CMRecordSet> recordSet;
+    };
+
+    Connection(sqlite3* db, bool readOnly, std::string connectionString,
+               std::chrono::milliseconds queryTimeout);
+    Slot* slotOf(RecordSetHandle handle);
+
+    sqlite3* db_;
+    bool readOnly_;
+    std::string connectionString_;
+    QueryDeadline deadline_;
+    std::array<Slot, CatalogueDatabase::kRecordSetSlots> slots_;
+    std::size_t lastSlot_ = 0;  // callers read one record set many times in a row
+};
+
+}  // namespace lz::catalogue

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <sqlite3.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/column_kind.h"
+#include "catalogue/field_value.h"
+#include "catalogue/query_deadline.h"
+
+namespace lz::catalogue {
+
+// One open query: a forward cursor over the rows of one SELECT that can go back to its
+// first row. SQLite steps through the result as the caller moves, which is safe because
+// nothing ever writes to the catalogue while record sets are open.
+class CMRecordSet {
+public:
+    // Prepares and runs the first statement of `sql`; nothing when the text is not exactly
+    // one read-only statement with result columns, or when preparing or the first step
+    // fails. `deadline` must outlive the record set.
+    static std::unique_ptr<CMRecordSet> open(sqlite3* db, std::string_view sql,
+                                             QueryDeadline& deadline);
+    ~CMRecordSet();
+    CMRecordSet(const CMRecordSet&) = delete;
+    CMRecordSet& operator=(const CMRecordSet&) = delete;
+
+    bool isEOF() const { return eof_; }
+    void moveFirst();
+    void moveNext();
+    // None when the name is unknown or the record set stands after its last row.
+    FieldValue read(std::string_view column) const;
+
+private:
+    struct Column {
+        std::string name;
+        int index;  // in the result
+        ColumnKind kind;
+    };
+
+    CMRecordSet(sqlite3_stmt* statement, QueryDeadline& deadline);
+    // Moves to the next row; false at the end and on any failure, a timeout included.
+    bool step();
+
+    sqlite3_stmt* statement_;
+    QueryDeadline& deadline_;
+    // Only the first of several result columns of one name, so the lookup may start
+    // anywhere and still find the first match.
+    std::vector<Column> columns_;
+    // Callers read the same columns in the same order on every row: the lookup starts
+    // after the column read last.
+    mutable std::size_t nextLookup_ = 0;
+    bool empty_ = true;
+    bool eof_ = true;
+    bool onFirstRow_ = false;
+};
+
+}  // namespace lz::catalogue
