@@ -1,5 +1,7 @@
 #include "query/result_list_fill.h"
 
+#include <string>
+
 #include "app/ui/message_boxes.h"
 #include "app/ui/message_pump.h"
 #include "app/ui/window.h"
@@ -10,14 +12,16 @@
 namespace lz::query {
 namespace {
 
-// Handling messages may close the main window, and the connection and lists with it.
-bool stillOpen(const ui::Window& mainWindow) {
-    return ui::WindowManager::instance().find(mainWindow.name()) == &mainWindow;
+// Handling messages may close the main window, and the connection and lists with it; the
+// window is then no longer to be touched, so it is looked up by its name.
+bool stillOpen(const std::string& windowName, const ui::Window* mainWindow) {
+    return ui::WindowManager::instance().find(windowName) == mainWindow;
 }
 
 }  // namespace
 
 void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_view sql) {
+    const std::string windowName(mainWindow.name());
     mainWindow.clearRows(list.listName);
     const auto generation = mainWindow.listGeneration(list.listName);
     auto& database = mainWindow.database(kCatalogueConnection);
@@ -39,7 +43,7 @@ void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_
         database.MoveNext(handle);
 
         ui::processPendingMessages();
-        if (!stillOpen(mainWindow)) {
+        if (!stillOpen(windowName, &mainWindow)) {
             return;  // the connection went with the window, and the record set with it
         }
         if (mainWindow.listGeneration(list.listName) != generation) {

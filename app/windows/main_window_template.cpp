@@ -1,0 +1,88 @@
+#include "app/windows/main_window_template.h"
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "app/windows/main_window_pages.h"
+#include "app/windows/template_helpers.h"
+#include "app/windows/web_addresses.h"
+
+// The tables below name only the fields that differ from the defaults; GCC 12 still warns
+// about every member a designated initializer leaves out, although each is value-initialised.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+namespace lz::windows {
+
+namespace {
+
+using ui::ControlKind;
+using ui::ControlTemplate;
+
+// Fictional numbers in the place of the company's telephone lines; neither is a real line.
+constexpr std::string_view kTelephonePane = "电话：0571-5550100 5550101";
+
+std::vector<ControlTemplate> windowLevelControls() {
+    return {
+        // Button index = what the click event passes; buttons 1 to 6 pick pages 0 to 5.
+        {.kind = ControlKind::ToolBar,
+         .name = "工具条",
+         .geometry = {0, 0, 794, 24},
+         .buttons = {{.separator = true},
+                     {.picture = 71, .caption = "轴承数据", .tooltip = "轴承"},
+                     {.picture = 14, .caption = "进口价格查询", .tooltip = "进口价格查询"},
+                     {.picture = 14, .caption = "国产价格查询", .tooltip = "国产价格查询"},
+                     {.picture = 64, .caption = "轴承知识", .tooltip = "轴承知识"},
+                     {.picture = 81, .caption = "进口轴承经销商", .tooltip = "进口轴承经销商"},
+                     {.picture = 0, .caption = "帮助", .tooltip = "帮助"}}},
+        // No strip: the toolbar is the only way between the pages.
+        {.kind = ControlKind::TabControl,
+         .name = "选择夹1",
+         .geometry = {0, 49, 800, 551},
+         .pages = {"轴承", "进口价格", "国产价格", "知识", "经销商", "帮助"},
+         .tabStrip = false,
+         .currentPage = 0},
+        // Docked at the bottom; the stored geometry is kept only as the layout recorded it.
+        {.kind = ControlKind::StatusBar,
+         .name = "状态条",
+         .geometry = {-48, 588, 794, 20},
+         .panes = {{230, "研发企业：澈屿轴承有限公司"},
+                   {210, kTelephonePane},
+                   {200, windows::kCompanySite}}},
+        // Only ever the bearing list's context menu, never a menu bar.
+        {.kind = ControlKind::Menu,
+         .name = "右键",
+         .text = "右键",
+         .menuItems = {{"查看"}},
+         .hiddenTopLevel = true},
+        {.kind = ControlKind::DatabaseConnection, .name = "外部数据库1"},
+        {.kind = ControlKind::RecordSet, .name = "记录集1"},
+    };
+}
+
+std::vector<ControlTemplate> allControls() {
+    std::vector<ControlTemplate> controls = windowLevelControls();
+    for (auto page : {detail::bearingSearchPageControls, detail::importedPricePageControls,
+                      detail::domesticPricePageControls, detail::referencePagesControls}) {
+        std::vector<ControlTemplate> pageControls = page();
+        controls.insert(controls.end(), pageControls.begin(), pageControls.end());
+    }
+    return withKindTabStops(std::move(controls));
+}
+
+}  // namespace
+
+const ui::WindowTemplate& mainWindowTemplate() {
+    static const ui::WindowTemplate main{
+        .name = "main",
+        .title = "翎轴V2.4",
+        .outerWidth = 813,
+        .outerHeight = 660,
+        .minimiseBox = true,
+        .stayOnTop = false,
+        .controls = allControls(),
+    };
+    return main;
+}
+
+}  // namespace lz::windows

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/ui/window_manager.h"
+#include "app/ui/window_template.h"
+#include "app/windows/main_window_template.h"
+#include "app/windows/picture_window_template.h"
+#include "app/windows/web_window_templates.h"
+
+namespace {
+
+using lz::ui::ControlTemplate;
+using lz::ui::WindowTemplate;
+
+std::vector<const WindowTemplate*> allTemplates() {
+    return {&lz::windows::mainWindowTemplate(), &lz::windows::bearingPictureWindowTemplate(),
+            &lz::windows::importedPriceWebWindowTemplate(),
+            &lz::windows::domesticPriceWebWindowTemplate()};
+}
+
+const ControlTemplate& control(const WindowTemplate& window, std::string_view name) {
+    for (const ControlTemplate& candidate : window.controls) {
+        if (candidate.name == name) {
+            return candidate;
+        }
+    }
+    ADD_FAILURE() << "no control " << name << " in " << window.name;
+    static const ControlTemplate missing;
+    return missing;
+}
+
+TEST(WindowTemplates, AreSoundAndConsistentWithTheirRules) {
+    std::set<std::string_view> windowNames;
+    for (const WindowTemplate* window : allTemplates()) {
+        SCOPED_TRACE(std::string(window->name));
+        // The window manager tells open windows apart by template name.
+        EXPECT_TRUE(windowNames.insert(window->name).second);
+        EXPECT_EQ(lz::ui::validateTemplate(*window), "");
+
+        std::set<std::string_view> controlNames;
+        for (const ControlTemplate& each : window->controls) {
+            EXPECT_TRUE(controlNames.insert(each.name).second) << "duplicate " << each.name;
+            EXPECT_EQ(each.tabStop, lz::ui::isTabStopKind(each.kind)) << each.name;
+        }
+    }
+}
+
+TEST(MainWindowTemplate, HidesExactlyTheFourUnreachableButtons) {
+    std::set<std::string_view> hidden;
+    for (const ControlTemplate& each : lz::windows::mainWindowTemplate().controls) {
+        if (!each.visible) {
+            hidden.insert(each.name);
+        }
+    }
+    EXPECT_EQ(hidden, (std::set<std::string_view>{"按钮2", "按钮3", "按钮4", "按钮11"}));
+}
+
+TEST(MainWindowTemplate, BothBrandCombosOfferTheSameBrandsWithAnyLast) {
+    const WindowTemplate& main = lz::windows::mainWindowTemplate();
+    const ControlTemplate& search = control(main, "组合框_品牌");
+    const ControlTemplate& importedPrices = control(main, "组合框3");
+    EXPECT_EQ(search.items, importedPrices.items);
+    ASSERT_EQ(search.items.size(), 34u);
+    EXPECT_EQ(search.items.back(), "全部");
+    EXPECT_EQ(control(main, "组合框_类型").items.size(), 23u);
+    EXPECT_EQ(control(main, "组合框4").items.size(), 22u);
+}
+
+TEST(MainWindowTemplate, HelpTextIsTheEightPiecesEachFollowedByAnEmptyLine) {
+    const std::vector<std::string_view> pieces{
+        "使用帮助：",
+        "1.本软件可以查询轴承型号，进口轴承价格及国产轴承价",
+        "格。",
+        "2.输入搜索条件后，点击搜索或查询按钮即可。",
+        "3.鼠标双击某条型号，可以查看该型号的图形信息。",
+        "4.本软件可以本地查询与联网查询，请选择相应按钮。",
+        "5.本系统共收录轴承型号记录6万多条，进口轴承价格记录",
+        "16,000多条，国产轴承价格记录25,000多条。",
+    };
+    std::string expected;
+    for (std::string_view piece : pieces) {
+        expected.append(piece).append("\r\n\r\n");
+    }
+    EXPECT_EQ(control(lz::windows::mainWindowTemplate(), "标签4").text, expected);
+}
+
+}  // namespace
