@@ -1,0 +1,93 @@
+#include "app/ui/list_view.h"
+
+#include <algorithm>
+
+#include <QHeaderView>
+
+#include "app/ui/list_model.h"
+#include "app/ui/qt_conversions.h"
+
+namespace lz::ui {
+namespace {
+
+QStringList titlesOf(const std::vector<ListColumn>& columns) {
+    QStringList titles;
+    for (const ListColumn& column : columns) {
+        titles.push_back(toQString(column.title));
+    }
+    return titles;
+}
+
+}  // namespace
+
+ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
+    : QTableView(parent), model_(new ListModel(this, titlesOf(columns))) {
+    setModel(model_);
+    setFocusPolicy(Qt::ClickFocus);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    setShowGrid(true);
+    setSortingEnabled(false);
+    setWordWrap(false);
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    QHeaderView* rowsHeader = verticalHeader();
+    rowsHeader->hide();
+    rowsHeader->setSectionResizeMode(QHeaderView::Fixed);
+    rowsHeader->setDefaultSectionSize(fontMetrics().height() + 4);
+
+    QHeaderView* header = horizontalHeader();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(false);
+    header->setSectionsMovable(true);
+    header->setHighlightSections(false);
+    header->setStretchLastSection(false);
+    header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        header->resizeSection(static_cast<int>(i), columns[i].width);
+    }
+
+    // Fills append rows one at a time and let the window repaint after each; rows appended
+    // out of sight must not repaint the whole list every time.
+    QObject::disconnect(rowsHeader, SIGNAL(sectionCountChanged(int, int)), this, nullptr);
+    connect(rowsHeader, &QHeaderView::sectionCountChanged, this,
+            [this](int oldCount, int newCount) { rowsAppendedOrRemoved(oldCount, newCount); });
+
+    // Keep the selected row highlighted when another control has the focus.
+    QPalette colours = palette();
+    for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
+    }
+    setPalette(colours);
+}
+
+void ListView::rowsAppendedOrRemoved(int oldCount, int newCount) {
+    if (newCount <= oldCount) {
+        QTableView::rowCountChanged(oldCount, newCount);
+        return;
+    }
+    updateGeometries();  // scroll bar ranges
+    const int top = rowViewportPosition(oldCount);
+    const int height = viewport()->height();
+    if (top < height) {
+        viewport()->update(0, std::max(top, 0), viewport()->width(), height - std::max(top, 0));
+    }
+}
+
+void ListView::setCurrentRowHandler(std::function<void()> handler) {
+    connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [handler = std::move(handler)](const QModelIndex& current, const QModelIndex&) {
+                if (current.isValid()) {
+                    handler();
+                }
+            });
+}
+
+void ListView::setRightClickHandler(std::function<void()> handler) {
+    connect(this, &QWidget::customContextMenuRequested, this,
+            [handler = std::move(handler)](const QPoint&) { handler(); });
+}
+
+}  // namespace lz::ui

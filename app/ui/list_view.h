@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+
+#include <QTableView>
+
+#include "app/ui/window_template.h"
+
+namespace lz::ui {
+
+class ListModel;
+
+// A report-style list: header with left-aligned columns that can be dragged into another
+// order but never sorts, full-row single selection that stays visible without the focus,
+// grid lines, fixed row height, and the first column editable in place.
+class ListView : public QTableView {
+public:
+    ListView(QWidget* parent, const std::vector<ListColumn>& columns);
+
+    ListModel& rows() const { return *model_; }
+
+    // Raised when another row becomes the current row, and on a right-button click.
+    void setCurrentRowHandler(std::function<void()> handler);
+    void setRightClickHandler(std::function<void()> handler);
+
+private:
+    void rowsAppendedOrRemoved(int oldCount, int newCount);
+
+    ListModel* model_;
+};
+
+}  // namespace lz::ui

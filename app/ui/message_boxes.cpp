@@ -1,0 +1,40 @@
+#include "app/ui/message_boxes.h"
+
+#include <QMessageBox>
+
+#include "app/ui/qt_conversions.h"
+
+namespace lz::ui {
+namespace {
+
+MessageBoxes::Responder& responder() {
+    static MessageBoxes::Responder current;
+    return current;
+}
+
+}  // namespace
+
+void MessageBoxes::setResponder(Responder responder) {
+    lz::ui::responder() = std::move(responder);
+}
+
+BoxAnswer MessageBoxes::show(std::string_view text, std::optional<std::string_view> caption,
+                             BoxButtons buttons) {
+    const BoxRequest request{std::string(text), std::string(caption.value_or(kDefaultCaption)),
+                             buttons};
+    if (responder()) {
+        return responder()(request);
+    }
+    const QMessageBox::StandardButtons choice =
+        buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;
+    QMessageBox box(QMessageBox::NoIcon, toQString(request.caption), toQString(request.text),
+                    choice, nullptr);
+    box.setWindowModality(Qt::ApplicationModal);
+    const int answer = box.exec();
+    if (buttons == BoxButtons::Ok) {
+        return BoxAnswer::Ok;
+    }
+    return answer == QMessageBox::Yes ? BoxAnswer::Yes : BoxAnswer::No;
+}
+
+}  // namespace lz::ui

@@ -1,0 +1,64 @@
+#include "app/ui/qt_conversions.h"
+
+#include <QApplication>
+
+namespace lz::ui {
+namespace {
+
+constexpr std::string_view kSongFace = "宋体";
+constexpr const char* kSerifCjkFace = "Noto Serif CJK SC";
+constexpr const char* kSansCjkFace = "Noto Sans CJK SC";
+
+}  // namespace
+
+QString captionText(std::string_view utf8) {
+    QString text = toQString(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+QFont toQFont(const FontSpec& spec) {
+    QFont font = QApplication::font();
+    if (spec.pixelHeight <= 0) {
+        return font;
+    }
+    if (spec.face == kSongFace) {
+        font.setFamilies({QString::fromLatin1(kSerifCjkFace)});
+    } else if (spec.face.empty()) {
+        font.setFamilies({QString::fromLatin1(kSansCjkFace)});
+    } else {
+        font.setFamilies({toQString(spec.face)});
+    }
+    font.setPixelSize(spec.pixelHeight);
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    return font;
+}
+
+Qt::Alignment toQtAlignment(HAlign horizontal, VAlign vertical) {
+    Qt::Alignment alignment;
+    switch (horizontal) {
+        case HAlign::Left:
+            alignment |= Qt::AlignLeft;
+            break;
+        case HAlign::Center:
+            alignment |= Qt::AlignHCenter;
+            break;
+        case HAlign::Right:
+            alignment |= Qt::AlignRight;
+            break;
+    }
+    switch (vertical) {
+        case VAlign::Top:
+            alignment |= Qt::AlignTop;
+            break;
+        case VAlign::Center:
+            alignment |= Qt::AlignVCenter;
+            break;
+        case VAlign::Bottom:
+            alignment |= Qt::AlignBottom;
+            break;
+    }
+    return alignment;
+}
+
+}  // namespace lz::ui

@@ -1,0 +1,356 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QToolButton>
+
+#include "tests/ui/window_fixture.h"
+
+namespace lz::ui::testing {
+namespace {
+
+void sendKey(QWidget* target, int key, const QString& text = {},
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+    QApplication::sendEvent(target, &release);
+}
+
+void click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    const QPointF local(at);
+    const QPointF global(target->mapToGlobal(at));
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, button, button, Qt::NoModifier);
+    QApplication::sendEvent(target, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+}
+
+using WindowBuildTest = WindowTest;
+
+TEST_F(WindowBuildTest, ControlsGetTheirClassParentGeometryAndName) {
+    Window& window = openSample();
+    QWidget* frame = window.widgetForTesting();
+    EXPECT_EQ(frame->objectName(), QString("样例窗口"));
+    EXPECT_EQ(frame->windowTitle(), QString("样例"));
+    EXPECT_EQ(frame->size(), QSize(400, 300));  // outer size less the frame allowance
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+    EXPECT_TRUE(frame->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    QWidget* tabs = window.widgetForTesting("选择夹");
+    QWidget* group = window.widgetForTesting("分组框");
+    ASSERT_NE(qobject_cast<QGroupBox*>(group), nullptr);
+    EXPECT_EQ(group->parentWidget(), tabs);
+    EXPECT_EQ(group->geometry(), QRect(3, -4, 380, 74));
+    EXPECT_TRUE(qobject_cast<QGroupBox*>(group)->title().isEmpty());
+
+    QWidget* radio = window.widgetForTesting("单选框1");
+    ASSERT_NE(qobject_cast<QRadioButton*>(radio), nullptr);
+    EXPECT_EQ(radio->parentWidget(), group);
+    EXPECT_EQ(radio->geometry(), QRect(8, 16, 70, 24));
+    EXPECT_EQ(radio->objectName(), QString("单选框1"));
+
+    EXPECT_NE(qobject_cast<QLineEdit*>(window.widgetForTesting("编辑框1")), nullptr);
+    EXPECT_NE(qobject_cast<QCheckBox*>(window.widgetForTesting("选择框")), nullptr);
+    EXPECT_NE(qobject_cast<QPushButton*>(window.widgetForTesting("按钮1")), nullptr);
+    EXPECT_NE(qobject_cast<QComboBox*>(window.widgetForTesting("组合框")), nullptr);
+    auto* notes = qobject_cast<QPlainTextEdit*>(window.widgetForTesting("编辑框9"));
+    ASSERT_NE(notes, nullptr);
+    EXPECT_TRUE(notes->isReadOnly());
+    EXPECT_EQ(notes->palette().color(QPalette::Base), QColor(128, 128, 255));
+
+    auto* banner = qobject_cast<QLabel*>(window.widgetForTesting("标签"));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->parentWidget(), tabs);
+    EXPECT_EQ(banner->text(), QString("横幅\n第二行"));
+    EXPECT_EQ(banner->font().pixelSize(), 30);
+    EXPECT_EQ(banner->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    QWidget* list = window.widgetForTesting("列表");
+    ASSERT_NE(qobject_cast<QTableView*>(list), nullptr);
+    EXPECT_EQ(list->parentWidget(), tabs);
+    EXPECT_EQ(list->geometry(), QRect(3, 0, 380, 100));
+    auto* header = qobject_cast<QTableView*>(list)->horizontalHeader();
+    EXPECT_EQ(header->sectionSize(1), 120);
+    EXPECT_TRUE(header->sectionsMovable());
+
+    // Web views are placeholders here, in the template's place.
+    EXPECT_EQ(window.widgetForTesting("浏览框")->geometry(), QRect(230, 104, 100, 60));
+
+    // Docked bars span the client width whatever the template stored.
+    EXPECT_EQ(window.widgetForTesting("状态条")->geometry(), QRect(0, 280, 400, 20));
+    const QRect toolbar = window.widgetForTesting("工具条")->geometry();
+    EXPECT_EQ(toolbar.topLeft(), QPoint(0, 0));
+    EXPECT_EQ(toolbar.width(), 400);
+
+    EXPECT_NE(qobject_cast<QMenu*>(window.widgetForTesting("右键")), nullptr);
+    EXPECT_EQ(frame->findChild<QMenuBar*>(), nullptr);
+}
+
+TEST_F(WindowBuildTest, CreatedIsRaisedOnceBeforeTheWindowIsShown) {
+    bool visibleAtCreation = true;
+    onEvent = [&](Window& window, const Event& event) {
+        if (event.kind == EventKind::Created) {
+            visibleAtCreation = window.widgetForTesting()->isVisible();
+            window.setText("编辑框1", "已建");
+        }
+    };
+    Window& window = openSample();
+    ASSERT_EQ(eventsOf(EventKind::Created).size(), 1u);
+    EXPECT_EQ(eventsOf(EventKind::Created)[0].control, "");
+    EXPECT_FALSE(visibleAtCreation);
+    EXPECT_TRUE(window.widgetForTesting()->isVisible());
+    EXPECT_EQ(window.text("编辑框1"), "已建");
+}
+
+TEST_F(WindowBuildTest, OnlyTheCurrentPageShowsAndHiddenControlsStayHidden) {
+    Window& window = openSample();
+    EXPECT_EQ(window.currentPage("选择夹"), 0);
+    EXPECT_TRUE(window.isVisible("分组框"));
+    EXPECT_TRUE(window.isVisible("按钮1"));
+    EXPECT_FALSE(window.isVisible("按钮隐藏"));
+    EXPECT_FALSE(window.isVisible("列表"));
+
+    window.setCurrentPage("选择夹", 1);
+    EXPECT_EQ(window.currentPage("选择夹"), 1);
+    EXPECT_FALSE(window.isVisible("分组框"));
+    EXPECT_FALSE(window.isVisible("按钮1"));
+    EXPECT_TRUE(window.isVisible("列表"));
+    EXPECT_TRUE(window.isVisible("按钮2"));
+    EXPECT_FALSE(window.isVisible("按钮隐藏2"));
+
+    window.setCurrentPage("选择夹", 0);
+    EXPECT_TRUE(window.isVisible("按钮1"));
+    EXPECT_FALSE(window.isVisible("按钮隐藏"));
+    EXPECT_FALSE(window.isVisible("按钮隐藏2"));
+}
+
+TEST_F(WindowBuildTest, TabMovesOnlyAmongTabStopsInTemplateOrder) {
+    Window& window = openSample();
+    QWidget* frame = window.widgetForTesting();
+    frame->activateWindow();
+    QApplication::processEvents();
+    window.widgetForTesting("编辑框1")->setFocus();
+    ASSERT_TRUE(window.widgetForTesting("编辑框1")->hasFocus());
+
+    std::vector<QString> visited;
+    for (int i = 0; i < 3; ++i) {
+        sendKey(QApplication::focusWidget(), Qt::Key_Tab);
+        QWidget* focus = QApplication::focusWidget();
+        // The combo box's inner line edit holds the focus for the combo box.
+        while (focus != nullptr && focus->objectName().isEmpty()) {
+            focus = focus->parentWidget();
+        }
+        visited.push_back(focus != nullptr ? focus->objectName() : QString());
+    }
+    EXPECT_EQ(visited, (std::vector<QString>{"选择框", "组合框", "按钮1"}));
+
+    for (const char* name : {"工具条", "选择夹", "分组框", "标签", "列表", "图片框", "状态条"}) {
+        EXPECT_FALSE(window.widgetForTesting(name)->focusPolicy() & Qt::TabFocus) << name;
+    }
+    for (QToolButton* button : window.widgetForTesting("工具条")->findChildren<QToolButton*>()) {
+        EXPECT_FALSE(button->focusPolicy() & Qt::TabFocus);
+    }
+}
+
+TEST_F(WindowBuildTest, RadioButtonsOfOneContainerExcludeEachOther) {
+    Window& window = openSample();
+    EXPECT_TRUE(window.isChecked("单选框1"));
+    EXPECT_FALSE(window.isChecked("选择框"));
+    window.setChecked("单选框2", true);
+    EXPECT_FALSE(window.isChecked("单选框1"));
+    EXPECT_TRUE(window.isChecked("单选框2"));
+    window.setChecked("单选框2", false);
+    EXPECT_FALSE(window.isChecked("单选框2"));
+    window.setChecked("选择框", true);
+    EXPECT_TRUE(window.isChecked("选择框"));
+}
+
+TEST_F(WindowBuildTest, ComboShowsItsInitialTextAndItemsInTemplateOrder) {
+    Window& window = openSample();
+    auto* combo = qobject_cast<QComboBox*>(window.widgetForTesting("组合框"));
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(window.text("组合框"), "全部");
+    ASSERT_EQ(combo->count(), 3);
+    EXPECT_EQ(combo->itemText(0), QString("SKF"));
+    EXPECT_EQ(combo->itemText(1), QString("AET"));
+    EXPECT_EQ(combo->itemText(2), QString("全部"));
+    EXPECT_GE(combo->view()->minimumHeight(), 160);
+}
+
+TEST_F(WindowBuildTest, TypedComboTextIsReadBackAsTypedAndNotAdded) {
+    Window& window = openSample();
+    auto* combo = qobject_cast<QComboBox*>(window.widgetForTesting("组合框"));
+    ASSERT_NE(combo, nullptr);
+    combo->lineEdit()->clear();
+    for (const char* letter : {"s", "k", "f"}) {
+        sendKey(combo->lineEdit(), Qt::Key_S, QString::fromLatin1(letter));
+    }
+    sendKey(combo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(window.text("组合框"), "skf");  // not completed or matched to "SKF"
+    EXPECT_EQ(combo->count(), 3);
+
+    window.setText("组合框", "NSK");
+    EXPECT_EQ(window.text("组合框"), "NSK");
+    EXPECT_EQ(combo->count(), 3);
+}
+
+TEST_F(WindowBuildTest, ListRowsCanBeFilledReadAndSelected) {
+    Window& window = openSample();
+    EXPECT_EQ(window.rowCount("列表"), 0);
+    EXPECT_EQ(window.selectedRow("列表"), -1);
+    for (const char* id : {"3", "1", "2"}) {
+        const int row = window.appendRow("列表");
+        window.setCellText("列表", row, 0, id);
+        window.setCellText("列表", row, 1, std::string("名") + id);
+    }
+    EXPECT_EQ(window.rowCount("列表"), 3);
+    EXPECT_EQ(window.cellText("列表", 1, 1), "名1");
+    EXPECT_EQ(window.cellText("列表", 1, 2), "");
+    EXPECT_EQ(window.cellText("列表", 7, 0), "");
+
+    window.selectRow("列表", 2);
+    EXPECT_EQ(window.selectedRow("列表"), 2);
+    ASSERT_EQ(eventsOf(EventKind::CurrentItemChanged).size(), 1u);
+    EXPECT_EQ(eventsOf(EventKind::CurrentItemChanged)[0].control, "列表");
+
+    const auto generation = window.listGeneration("列表");
+    window.clearRows("列表");
+    EXPECT_EQ(window.rowCount("列表"), 0);
+    EXPECT_EQ(window.selectedRow("列表"), -1);
+    EXPECT_GT(window.listGeneration("列表"), generation);
+}
+
+TEST_F(WindowBuildTest, OnlyTheFirstColumnIsEditableAndItsEditIsKept) {
+    Window& window = openSample();
+    window.setCellText("列表", window.appendRow("列表"), 0, "6205");
+    QAbstractItemModel* model = qobject_cast<QTableView*>(window.widgetForTesting("列表"))->model();
+    EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
+    EXPECT_FALSE(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
+    EXPECT_TRUE(model->setData(model->index(0, 0), QString("6206")));
+    EXPECT_EQ(window.cellText("列表", 0, 0), "6206");
+}
+
+TEST_F(WindowBuildTest, HeaderClickChangesNeitherOrderNorContent) {
+    Window& window = openSample();
+    window.setCurrentPage("选择夹", 1);
+    for (const char* id : {"3", "1", "2"}) {
+        window.setCellText("列表", window.appendRow("列表"), 0, id);
+    }
+    auto* view = qobject_cast<QTableView*>(window.widgetForTesting("列表"));
+    QHeaderView* header = view->horizontalHeader();
+    click(header->viewport(), QPoint(header->sectionPosition(0) + 10, header->height() / 2));
+    click(header->viewport(), QPoint(header->sectionPosition(1) + 10, header->height() / 2));
+    EXPECT_EQ(window.cellText("列表", 0, 0), "3");
+    EXPECT_EQ(window.cellText("列表", 1, 0), "1");
+    EXPECT_EQ(window.cellText("列表", 2, 0), "2");
+    EXPECT_EQ(view->visualRect(view->model()->index(0, 0)).top(), 0);  // row 0 still on top
+}
+
+TEST_F(WindowBuildTest, RightClickInTheListIsRaised) {
+    Window& window = openSample();
+    window.setCurrentPage("选择夹", 1);
+    auto* view = qobject_cast<QTableView*>(window.widgetForTesting("列表"));
+    emit view->customContextMenuRequested(QPoint(5, 5));
+    ASSERT_EQ(eventsOf(EventKind::RightClicked).size(), 1u);
+    EXPECT_EQ(eventsOf(EventKind::RightClicked)[0].control, "列表");
+}
+
+TEST_F(WindowBuildTest, ToolbarIndexCountsSeparators) {
+    Window& window = openSample();
+    const auto buttons = window.widgetForTesting("工具条")->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 2);
+    EXPECT_EQ(buttons[1]->text(), QString("乙"));
+    EXPECT_EQ(buttons[1]->toolTip(), QString("乙提示"));
+    EXPECT_EQ(buttons[1]->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+    buttons[1]->click();
+    const auto clicks = eventsOf(EventKind::ToolButtonClicked);
+    ASSERT_EQ(clicks.size(), 1u);
+    EXPECT_EQ(clicks[0].control, "工具条");
+    EXPECT_EQ(clicks[0].args.index, 2);
+}
+
+TEST_F(WindowBuildTest, LabelPressCarriesPositionAndKeyState) {
+    Window& window = openSample();
+    QWidget* banner = window.widgetForTesting("标签");
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 7), banner->mapToGlobal(QPointF(5, 7)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier);
+    QApplication::sendEvent(banner, &press);
+    const auto presses = eventsOf(EventKind::LeftButtonPressed);
+    ASSERT_EQ(presses.size(), 1u);
+    EXPECT_EQ(presses[0].control, "标签");
+    EXPECT_EQ(presses[0].args.x, 5);
+    EXPECT_EQ(presses[0].args.y, 7);
+    EXPECT_EQ(presses[0].args.keyState, 1 + 4);
+}
+
+TEST_F(WindowBuildTest, ButtonsAndMenuItemsRaiseTheirEvents) {
+    Window& window = openSample();
+    click(window.widgetForTesting("按钮1"), QPoint(5, 5));
+    ASSERT_EQ(eventsOf(EventKind::Clicked).size(), 1u);
+    EXPECT_EQ(eventsOf(EventKind::Clicked)[0].control, "按钮1");
+
+    window.setEnabled("按钮1", false);
+    EXPECT_FALSE(window.isEnabled("按钮1"));
+    click(window.widgetForTesting("按钮1"), QPoint(5, 5));
+    EXPECT_EQ(eventsOf(EventKind::Clicked).size(), 1u);
+
+    auto* menu = qobject_cast<QMenu*>(window.widgetForTesting("右键"));
+    ASSERT_EQ(menu->actions().size(), 2);
+    menu->actions()[1]->trigger();
+    const auto selected = eventsOf(EventKind::ItemSelected);
+    ASSERT_EQ(selected.size(), 1u);
+    EXPECT_EQ(selected[0].control, "右键");
+    EXPECT_EQ(selected[0].args.index, 1);
+}
+
+TEST_F(WindowBuildTest, PictureBoxTakesAndClearsBytes) {
+    Window& window = openSample();
+    EXPECT_FALSE(window.hasPicture("图片框"));
+    const std::byte bytes[] = {std::byte{0xFF}, std::byte{0xD8}, std::byte{0x00}};
+    window.setPicture("图片框", bytes);
+    EXPECT_TRUE(window.hasPicture("图片框"));
+    window.setCurrentPage("选择夹", 1);
+    window.widgetForTesting("图片框")->repaint();  // undecodable bytes paint nothing
+    window.setPicture("图片框", {});
+    EXPECT_FALSE(window.hasPicture("图片框"));
+}
+
+TEST_F(WindowBuildTest, EachConnectionControlHasItsOwnDatabase) {
+    Window& window = openSample();
+    catalogue::CatalogueDatabase& first = window.database("外部数据库1");
+    EXPECT_EQ(&first, &window.database("外部数据库1"));
+}
+
+#ifdef NDEBUG
+// Release builds shrug off a wrong control name or kind instead of asserting.
+TEST_F(WindowBuildTest, WrongNamesAndKindsGiveNeutralResults) {
+    Window& window = openSample();
+    EXPECT_EQ(window.text("不存在"), "");
+    EXPECT_EQ(window.appendRow("编辑框1"), -1);
+    EXPECT_EQ(window.rowCount("按钮1"), 0);
+    EXPECT_EQ(window.selectedRow("不存在"), -1);
+    EXPECT_FALSE(window.isChecked("按钮1"));
+    EXPECT_EQ(window.currentPage("列表"), -1);
+    EXPECT_FALSE(window.hasPicture("列表"));
+    window.setText("列表", "x");
+    window.setCurrentPage("不存在", 1);
+    window.popupMenu("按钮1", 0, 0);
+    EXPECT_EQ(window.widgetForTesting("不存在"), nullptr);
+}
+#endif
+
+}  // namespace
+}  // namespace lz::ui::testing
