@@ -3,10 +3,24 @@
 namespace lz::ui {
 
 ListModel::ListModel(QObject* parent, QStringList headers)
-    : QAbstractTableModel(parent), headers_(std::move(headers)) {}
+    : QAbstractTableModel(parent), headers_(std::move(headers)) {
+    publishTimer_.setSingleShot(true);
+    publishTimer_.setInterval(kPublishIntervalMs);
+    connect(&publishTimer_, &QTimer::timeout, this, &ListModel::publishPendingRows);
+}
 
 int ListModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : shownRows_;
+}
+
+void ListModel::publishPendingRows() {
+    publishTimer_.stop();
+    if (shownRows_ >= totalRows()) {
+        return;
+    }
+    beginInsertRows({}, shownRows_, totalRows() - 1);
+    shownRows_ = totalRows();
+    endInsertRows();
 }
 
 int ListModel::columnCount(const QModelIndex& parent) const {
@@ -62,19 +76,22 @@ bool ListModel::setData(const QModelIndex& index, const QVariant& value, int rol
 }
 
 void ListModel::clearRows() {
+    publishTimer_.stop();
     if (rows_.empty()) {
         return;
     }
     beginResetModel();
     rows_.clear();
+    shownRows_ = 0;
     endResetModel();
 }
 
 int ListModel::appendRow() {
-    const int row = static_cast<int>(rows_.size());
-    beginInsertRows({}, row, row);
+    const int row = totalRows();
     rows_.emplace_back(static_cast<std::size_t>(headers_.size()));
-    endInsertRows();
+    if (!publishTimer_.isActive()) {
+        publishTimer_.start();
+    }
     return row;
 }
 
@@ -83,8 +100,10 @@ void ListModel::setCell(int row, int column, const QString& text) {
         return;
     }
     rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    const QModelIndex changed = index(row, column);
-    emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+    if (row < shownRows_) {
+        const QModelIndex changed = index(row, column);
+        emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
+    }
 }
 
 QString ListModel::cell(int row, int column) const {

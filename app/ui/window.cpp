@@ -69,7 +69,7 @@ void Window::setCellText(std::string_view list, int row, int column, std::string
 
 int Window::rowCount(std::string_view list) const {
     ListView* view = listOf(*widgets_, list);
-    return view != nullptr ? view->rows().rowCount() : 0;
+    return view != nullptr ? view->rows().totalRows() : 0;
 }
 
 std::string Window::cellText(std::string_view list, int row, int column) const {
@@ -91,6 +91,7 @@ void Window::selectRow(std::string_view list, int row) {
     if (view == nullptr) {
         return;
     }
+    view->rows().publishPendingRows();
     if (row < 0 || row >= view->rows().rowCount()) {
         view->selectionModel()->clearSelection();
         return;
