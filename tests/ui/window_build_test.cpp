@@ -1,5 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -233,10 +235,21 @@ TEST_F(WindowBuildTest, ListRowsCanBeFilledReadAndSelected) {
     EXPECT_GT(window.listGeneration("列表"), generation);
 }
 
+// Appended rows reach the view in batches; the list's own operations see them at once.
+void waitForRowsShown(const QAbstractItemModel& model, int rows) {
+    EXPECT_EQ(model.rowCount(), 0) << "not yet told";
+    QDeadlineTimer deadline(2000);
+    while (model.rowCount() < rows && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    EXPECT_EQ(model.rowCount(), rows);
+}
+
 TEST_F(WindowBuildTest, OnlyTheFirstColumnIsEditableAndItsEditIsKept) {
     Window& window = openSample();
     window.setCellText("列表", window.appendRow("列表"), 0, "6205");
     QAbstractItemModel* model = qobject_cast<QTableView*>(window.widgetForTesting("列表"))->model();
+    waitForRowsShown(*model, 1);
     EXPECT_TRUE(model->flags(model->index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_FALSE(model->flags(model->index(0, 1)) & Qt::ItemIsEditable);
     EXPECT_TRUE(model->setData(model->index(0, 0), QString("6206")));
