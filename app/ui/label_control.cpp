@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/ui/caption_layout.h"
+
 namespace lz::ui {
 
 int keyStateOf(Qt::KeyboardModifiers modifiers) {
@@ -48,22 +50,15 @@ void LabelControl::mousePressEvent(QMouseEvent* event) {
     }
 }
 
-void LabelControl::paintEvent(QPaintEvent* event) {
-    if (!engraved_) {
-        QLabel::paintEvent(event);
-        return;
-    }
+void LabelControl::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setFont(font());
-    int flags = static_cast<int>(alignment());
-    if (wordWrap()) {
-        flags |= Qt::TextWordWrap;
-    }
     const QRect area = contentsRect();
-    painter.setPen(Qt::white);
-    painter.drawText(area.translated(1, 1), flags, text());
+    if (engraved_) {
+        painter.setPen(Qt::white);
+        drawCaption(painter, area.translated(1, 1), text(), font(), alignment(), wordWrap());
+    }
     painter.setPen(textColor_);
-    painter.drawText(area, flags, text());
+    drawCaption(painter, area, text(), font(), alignment(), wordWrap());
 }
 
 }  // namespace lz::ui

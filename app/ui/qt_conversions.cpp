@@ -8,6 +8,9 @@ namespace {
 constexpr std::string_view kSongFace = "宋体";
 constexpr const char* kSerifCjkFace = "Noto Serif CJK SC";
 constexpr const char* kSansCjkFace = "Noto Sans CJK SC";
+// Half-width Latin beside full-width Chinese, as the classic Chinese GUI font has: the
+// captions were measured for it.
+constexpr const char* kGuiFace = "Noto Sans Mono CJK SC";
 
 }  // namespace
 
@@ -17,8 +20,16 @@ QString captionText(std::string_view utf8) {
     return text;
 }
 
-QFont toQFont(const FontSpec& spec) {
+QFont defaultGuiFont() {
     QFont font = QApplication::font();
+    font.setFamilies({QString::fromLatin1(kGuiFace)});
+    font.setPixelSize(kDefaultGuiFontPixels);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+QFont toQFont(const FontSpec& spec) {
+    QFont font = defaultGuiFont();
     if (spec.pixelHeight <= 0) {
         return font;
     }

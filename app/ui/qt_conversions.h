@@ -23,6 +23,11 @@ inline QColor toQColor(Rgb rgb) {
 
 // No pixel height means the application's default font. "宋体" is served by the installed
 // Song-style CJK face, an empty face by the default sans CJK face.
+// The font of controls without one of their own: the layouts are made for a 12-pixel
+// GUI font, so that is what they get, in the desktop's Chinese sans face.
+inline constexpr int kDefaultGuiFontPixels = 12;
+QFont defaultGuiFont();
+
 QFont toQFont(const FontSpec& spec);
 
 Qt::Alignment toQtAlignment(HAlign horizontal, VAlign vertical);

@@ -89,6 +89,7 @@ void WindowWidgets::buildFrame() {
     frame_ = new WindowFrame(flags);
     frame_->setObjectName(toQString(template_.name));
     frame_->setWindowTitle(toQString(template_.title));
+    frame_->setFont(defaultGuiFont());
     frame_->setFixedSize(std::max(0, clientWidthFor(template_.outerWidth)),
                          std::max(0, clientHeightFor(template_.outerHeight)));
 }

@@ -1,0 +1,88 @@
+// Takes a screenshot of every page of the main window, of the bearing picture window and of
+// a web window. Run under a real display (for example xvfb-run); the data directory is a
+// throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QPixmap>
+#include <QScreen>
+#include <QString>
+#include <cstdlib>
+
+#include "app/bindings/event_bindings.h"
+#include "app/startup/program.h"
+#include "app/ui/message_boxes.h"
+#include "app/ui/window.h"
+#include "app/ui/window_manager.h"
+#include "app/windows/picture_window_template.h"
+#include "app/windows/web_window_templates.h"
+
+namespace {
+
+void settle(int milliseconds) {
+    QDeadlineTimer deadline(milliseconds);
+    while (!deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+void shoot(const QString& directory, const QString& name) {
+    settle(400);
+    QGuiApplication::primaryScreen()->grabWindow(0).save(directory + "/" + name + ".png");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (geteuid() == 0) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        return 2;
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+    char home[] = "/tmp/lz-screenshots-XXXXXX";
+    setenv("XDG_DATA_HOME", mkdtemp(home), 1);
+
+    using lz::ui::WindowManager;
+    WindowManager::instance().setWebViewsEnabled(!(argc > 2 && QString(argv[2]) == "--no-web"));
+    lz::ui::MessageBoxes::setResponder([](const auto&) { return lz::ui::BoxAnswer::Ok; });
+    if (!lz::startup::openMainWindow()) {
+        return 1;
+    }
+    lz::ui::Window& main = *WindowManager::instance().find("main");
+    const auto pressToolButton = [&](int index) {
+        lz::bindings::dispatchEvent(main, {"工具条", lz::ui::EventKind::ToolButtonClicked,
+                                           {.index = index}});
+    };
+
+    shoot(out, "main-1-bearings");
+    for (int index = 2; index <= 6; ++index) {
+        pressToolButton(index);
+        shoot(out, QString("main-%1").arg(index));
+        const char* inner = index == 4 ? "选择夹2" : index == 5 ? "选择夹3" : index == 6 ? "选择夹4" : nullptr;
+        const int pages = index == 5 ? 1 : 4;
+        for (int page = 1; inner != nullptr && page < pages; ++page) {
+            main.setCurrentPage(inner, page);
+            shoot(out, QString("main-%1-%2").arg(index).arg(page));
+        }
+    }
+
+    pressToolButton(1);
+    main.selectRow("超级列表框_主窗口", 0);
+    if (auto* picture = WindowManager::instance().open(lz::windows::bearingPictureWindowTemplate())) {
+        shoot(out, "picture-window");
+        picture->close();
+    }
+    if (auto* web = WindowManager::instance().open(lz::windows::importedPriceWebWindowTemplate(), true)) {
+        shoot(out, "imported-price-web-window");
+        web->close();
+    }
+    std::system((std::string("rm -rf ") + home).c_str());
+    std::_Exit(0);
+}
