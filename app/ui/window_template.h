@@ -43,14 +43,14 @@ struct Rgb {
 struct FontSpec {
     int pixelHeight = 0;
     int weight = 400;  // 400 normal, 700 bold
-    std::string_view face;
+    std::string_view face{};
 };
 
 enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Center, Bottom };
 
 struct ListColumn {
-    std::string_view title;
+    std::string_view title{};
     int width = 0;
 };
 
@@ -58,40 +58,40 @@ struct ListColumn {
 struct ToolButton {
     bool separator = false;
     int picture = -1;
-    std::string_view caption;
-    std::string_view tooltip;
+    std::string_view caption{};
+    std::string_view tooltip{};
 };
 
 struct StatusPane {
     int width = 0;
-    std::string_view text;
+    std::string_view text{};
 };
 
 struct MenuItem {
-    std::string_view caption;
+    std::string_view caption{};
 };
 
 // Where a control lives: the window itself (container empty), a group box, or one page
 // of a tab control (container = the tab control's name, page = the page index).
 struct ControlTemplate {
     ControlKind kind = ControlKind::Label;
-    std::string_view name;
-    Rect geometry;
-    std::string_view container;
+    std::string_view name{};
+    Rect geometry{};
+    std::string_view container{};
     int page = -1;
     bool visible = true;
     bool tabStop = false;
 
     // Caption of labels, buttons, check boxes and radio buttons; the initial text of edit
     // and combo boxes; line breaks are written "\r\n".
-    std::string_view text;
+    std::string_view text{};
     bool checked = false;  // check boxes and radio buttons
 
     // Labels and edit boxes.
     Rgb textColor{0, 0, 0};
     bool hasBackground = false;
     Rgb background{};
-    FontSpec font;
+    FontSpec font{};
     HAlign hAlign = HAlign::Left;
     VAlign vAlign = VAlign::Top;
     bool wordWrap = false;
@@ -102,24 +102,24 @@ struct ControlTemplate {
     bool multiLine = false;
     bool verticalScrollBar = false;
 
-    std::vector<std::string_view> items;  // combo box items, in order
-    std::vector<ListColumn> columns;      // list view columns
-    std::string_view picture;             // picture box: asset path of its JPEG, or empty
+    std::vector<std::string_view> items{};  // combo box items, in order
+    std::vector<ListColumn> columns{};      // list view columns
+    std::string_view picture{};             // picture box: asset path of its JPEG, or empty
 
     // Web views.
-    std::string_view startAddress;
+    std::string_view startAddress{};
     bool suppressScriptErrors = false;
 
-    std::vector<ToolButton> buttons;  // toolbar
-    std::vector<StatusPane> panes;    // status bar
+    std::vector<ToolButton> buttons{};  // toolbar
+    std::vector<StatusPane> panes{};    // status bar
 
     // Tab controls: page titles, whether the strip is shown, the page shown at start.
-    std::vector<std::string_view> pages;
+    std::vector<std::string_view> pages{};
     bool tabStrip = true;
     int currentPage = 0;
 
     // Menus: a top-level menu marked hidden is only ever used as a pop-up.
-    std::vector<MenuItem> menuItems;
+    std::vector<MenuItem> menuItems{};
     bool hiddenTopLevel = false;
 };
 
@@ -135,12 +135,12 @@ enum class EventKind {
 };
 
 struct WindowTemplate {
-    std::string_view name;  // identifies the window to the window manager and bindings
-    std::string_view title;
+    std::string_view name{};  // identifies the window to the window manager and bindings
+    std::string_view title{};
     int outerWidth = 0, outerHeight = 0;  // frame included
     bool minimiseBox = false;
     bool stayOnTop = false;
-    std::vector<ControlTemplate> controls;  // in template order
+    std::vector<ControlTemplate> controls{};  // in template order
 };
 
 // Tab stop is on for buttons, edit boxes, combo boxes, radio buttons, check boxes and

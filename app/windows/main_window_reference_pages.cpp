@@ -7,10 +7,6 @@
 #include "app/windows/main_window_pages.h"
 #include "app/windows/web_addresses.h"
 
-// The tables below name only the fields that differ from the defaults; GCC 12 still warns
-// about every member a designated initializer leaves out, although each is value-initialised.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace lz::windows::detail {
 
 namespace {

@@ -5,10 +5,6 @@
 
 #include "app/windows/template_helpers.h"
 
-// The tables below name only the fields that differ from the defaults; GCC 12 still warns
-// about every member a designated initializer leaves out, although each is value-initialised.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 namespace lz::windows {
 
 namespace {
