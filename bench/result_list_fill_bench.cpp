@@ -55,8 +55,8 @@ double itemBasedFill(const std::string& path) {
     table.show();
     lz::catalogue::CatalogueDatabase database;
     database.OpenMdbDatabase(path);
-    const char* fields[10] = {"bh", "zhch", "newno", "oldno", "njin",
-                              "wjin", "gdu", "ppai", "btype", "tt"};
+    const char* fields[10] = {"bh",   "zhch", "newno", "oldno", "njin",
+                              "wjin", "gdu",  "ppai",  "btype", "tt"};
     const auto start = Clock::now();
     const auto handle = database.OpenTable("select * from bearing");
     for (database.MoveFirst(handle); !database.IsEOF(handle); database.MoveNext(handle)) {
@@ -112,8 +112,8 @@ int main(int argc, char** argv) {
     std::printf("raw SQLite scan of the same rows    %.3f s\n", raw);
     std::printf("fill / raw scan                     %.1fx (goal: under 10x, fill under 0.5 s)\n",
                 fill / raw);
-    std::printf("item-based list filled the same way %.3f s (%.1fx the model-based list)\n",
-                items, items / fill);
+    std::printf("item-based list filled the same way %.3f s (%.1fx the model-based list)\n", items,
+                items / fill);
     std::printf("peak memory with the table listed   %.1f MiB\n", peakAfterFill / 1024.0);
     std::remove(path.c_str());
     return 0;

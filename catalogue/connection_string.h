@@ -15,7 +15,6 @@ std::string composeConnectionString(std::string_view path, std::string_view user
 
 // The value of one piece ("DBQ", "PWD", ...) of a composed string; nothing when absent.
 // Key names compare without regard to letter case, as drivers do.
-std::optional<std::string> connectionStringValue(std::string_view connection,
-                                                 std::string_view key);
+std::optional<std::string> connectionStringValue(std::string_view connection, std::string_view key);
 
 }  // namespace lz::catalogue

@@ -17,8 +17,8 @@ struct ResultList {
 
 inline constexpr std::array<std::string_view, 10> kBearingFields = {
     "bh", "zhch", "newno", "oldno", "njin", "wjin", "gdu", "ppai", "btype", "tt"};
-inline constexpr std::array<std::string_view, 5> kImportedPriceFields = {
-    "ID", "ppai", "newno", "nonprice", "price"};
+inline constexpr std::array<std::string_view, 5> kImportedPriceFields = {"ID", "ppai", "newno",
+                                                                         "nonprice", "price"};
 inline constexpr std::array<std::string_view, 6> kDomesticPriceFields = {
     "id", "oldno", "newno", "nonprice", "price", "ppai"};
 

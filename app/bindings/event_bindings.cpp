@@ -48,14 +48,16 @@ constexpr std::array kBindings = {
     Binding{kMain, "超级列表框_主窗口", EventKind::RightClicked, -1,
             withoutArguments<content::showBearingMenu>},
     Binding{kMain, "超级列表框_主窗口", EventKind::CurrentItemChanged, -1, noAction},
-    Binding{kMain, "右键", EventKind::ItemSelected, 0, withoutArguments<content::openBearingPicture>},
+    Binding{kMain, "右键", EventKind::ItemSelected, 0,
+            withoutArguments<content::openBearingPicture>},
     Binding{kMain, "按钮1", EventKind::Clicked, -1, withoutArguments<query::searchSingleField>},
     Binding{kMain, "按钮搜索", EventKind::Clicked, -1, withoutArguments<query::searchCombined>},
     Binding{kMain, "按钮2", EventKind::Clicked, -1, withoutArguments<query::searchByBrand>},
     Binding{kMain, "按钮3", EventKind::Clicked, -1, withoutArguments<query::searchByType>},
     Binding{kMain, "按钮11", EventKind::Clicked, -1, withoutArguments<query::searchByDimensions>},
     Binding{kMain, "按钮4", EventKind::Clicked, -1, withoutArguments<content::openOnlineSite>},
-    Binding{kMain, "按钮12", EventKind::Clicked, -1, withoutArguments<query::runImportedPriceQuery>},
+    Binding{kMain, "按钮12", EventKind::Clicked, -1,
+            withoutArguments<query::runImportedPriceQuery>},
     Binding{kMain, "按钮5", EventKind::Clicked, -1,
             withoutArguments<content::showImportedPriceWebWindow>},
     Binding{kMain, "按钮_查询国产", EventKind::Clicked, -1,
@@ -68,13 +70,14 @@ constexpr std::array kBindings = {
 
 }  // namespace
 
-std::span<const Binding> eventBindings() { return kBindings; }
+std::span<const Binding> eventBindings() {
+    return kBindings;
+}
 
 void dispatchEvent(ui::Window& window, const ui::Event& event) {
     for (const Binding& binding : kBindings) {
         if (binding.window == window.name() && binding.control == event.control &&
-            binding.event == event.kind &&
-            (binding.item < 0 || binding.item == event.args.index)) {
+            binding.event == event.kind && (binding.item < 0 || binding.item == event.args.index)) {
             binding.action(window, event.args);
             return;
         }

@@ -11,7 +11,9 @@
 
 namespace lz::startup {
 
-CatalogueDeployment defaultDeployment() { return {dataDirectory(), catalogue::catalogueImage()}; }
+CatalogueDeployment defaultDeployment() {
+    return {dataDirectory(), catalogue::catalogueImage()};
+}
 
 void deployCatalogue(ui::Window& mainWindow, const CatalogueDeployment& deployment) {
     ensureDirectory(deployment.directory);

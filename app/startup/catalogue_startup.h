@@ -16,8 +16,8 @@ inline constexpr std::string_view kConnectionFailedMessage = "连接失败";
 
 // Where the catalogue goes and what is written there.
 struct CatalogueDeployment {
-    std::string directory;                // the per-user data directory
-    std::span<const std::byte> image;     // the database file, byte for byte
+    std::string directory;             // the per-user data directory
+    std::span<const std::byte> image;  // the database file, byte for byte
 };
 
 // The program's own data directory and the catalogue it carries.

@@ -28,7 +28,9 @@ std::string fileNameOf(const std::string& path) {
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-bool isReadOnly(const struct stat& st) { return (st.st_mode & kAnyWriteBit) == 0; }
+bool isReadOnly(const struct stat& st) {
+    return (st.st_mode & kAnyWriteBit) == 0;
+}
 
 bool directoryTakesChanges(const std::string& directory) {
     struct stat st {};
@@ -59,8 +61,8 @@ bool writeAll(int fd, std::span<const std::byte> bytes) {
 
 bool deleteFile(const std::string& path) {
     struct stat st {};
-    if (path.empty() || lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode) ||
-        isReadOnly(st) || !directoryTakesChanges(directoryOf(path))) {
+    if (path.empty() || lstat(path.c_str(), &st) != 0 || S_ISDIR(st.st_mode) || isReadOnly(st) ||
+        !directoryTakesChanges(directoryOf(path))) {
         return false;
     }
     return ::unlink(path.c_str()) == 0;
@@ -101,8 +103,8 @@ bool setFileAttributes(const std::string& path, unsigned attributes) {
     if (path.empty() || stat(path.c_str(), &st) != 0) {
         return false;
     }
-    const mode_t mode = (masked & kAttributeReadOnly) ? (st.st_mode & ~kAnyWriteBit)
-                                                       : (st.st_mode | S_IWUSR);
+    const mode_t mode =
+        (masked & kAttributeReadOnly) ? (st.st_mode & ~kAnyWriteBit) : (st.st_mode | S_IWUSR);
     if (::chmod(path.c_str(), mode & 07777) != 0) {
         return false;
     }

@@ -32,10 +32,9 @@ bool openMainWindowFrom(std::span<const ui::WindowTemplate* const> templates) {
 }
 
 bool openMainWindow() {
-    const std::array templates = {&windows::mainWindowTemplate(),
-                                  &windows::bearingPictureWindowTemplate(),
-                                  &windows::importedPriceWebWindowTemplate(),
-                                  &windows::domesticPriceWebWindowTemplate()};
+    const std::array templates = {
+        &windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
+        &windows::importedPriceWebWindowTemplate(), &windows::domesticPriceWebWindowTemplate()};
     return openMainWindowFrom(templates);
 }
 

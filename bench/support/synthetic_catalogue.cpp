@@ -29,10 +29,11 @@ std::string writeSyntheticCatalogue(int rows) {
                  "BEGIN;",
                  nullptr, nullptr, nullptr);
     sqlite3_stmt* insert = nullptr;
-    sqlite3_prepare_v2(db,
-                       "INSERT INTO bearing VALUES (?1, 'SKF  ' || ?2 || ' 轴承', ?2, '8' || ?2, "
-                       "'25', '52', '15', ?2, 'SKF', '深沟球轴承', '深沟球轴承 （60000 型）', NULL)",
-                       -1, &insert, nullptr);
+    sqlite3_prepare_v2(
+        db,
+        "INSERT INTO bearing VALUES (?1, 'SKF  ' || ?2 || ' 轴承', ?2, '8' || ?2, "
+        "'25', '52', '15', ?2, 'SKF', '深沟球轴承', '深沟球轴承 （60000 型）', NULL)",
+        -1, &insert, nullptr);
     for (int bh = 1; bh <= rows; ++bh) {
         const std::string model = "62" + std::to_string(bh % 100) + "-2RS";
         sqlite3_bind_int(insert, 1, bh);

@@ -32,13 +32,19 @@ const ui::WindowTemplate* templateNamed(std::string_view name) {
 
 ControlKind kindRaising(EventKind event) {
     switch (event) {
-        case EventKind::Clicked: return ControlKind::Button;
-        case EventKind::LeftButtonPressed: return ControlKind::Label;
-        case EventKind::ItemSelected: return ControlKind::Menu;
+        case EventKind::Clicked:
+            return ControlKind::Button;
+        case EventKind::LeftButtonPressed:
+            return ControlKind::Label;
+        case EventKind::ItemSelected:
+            return ControlKind::Menu;
         case EventKind::CurrentItemChanged:
-        case EventKind::RightClicked: return ControlKind::ListView;
-        case EventKind::ToolButtonClicked: return ControlKind::ToolBar;
-        case EventKind::Created: break;
+        case EventKind::RightClicked:
+            return ControlKind::ListView;
+        case EventKind::ToolButtonClicked:
+            return ControlKind::ToolBar;
+        case EventKind::Created:
+            break;
     }
     return ControlKind::RecordSet;
 }

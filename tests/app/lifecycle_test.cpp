@@ -40,8 +40,7 @@ TEST_F(LifecycleTest, StartShowsTheMainWindowWithTheSharedRecordEmpty) {
 TEST_F(LifecycleTest, ThePictureWindowKeepsTheProgramRunningAfterTheMainWindowCloses) {
     ui::Window* main = openMainWindow();
     ASSERT_NE(main, nullptr);
-    ASSERT_NE(ui::WindowManager::instance().open(windows::bearingPictureWindowTemplate()),
-              nullptr);
+    ASSERT_NE(ui::WindowManager::instance().open(windows::bearingPictureWindowTemplate()), nullptr);
 
     bool runningAfterMainClosed = false;
     QTimer::singleShot(0, [&] { ui::WindowManager::instance().find("main")->close(); });

@@ -81,7 +81,8 @@ TEST_F(StartupTest, AReadOnlyCatalogueIsOpenedAsItIsAndReplacedTheTimeAfter) {
 
     ui::Window* main = openMainWindow();
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(rowsOf(*main, kBearingList, 4), std::vector<std::string>{"7|EARLIER 6205 轴承|6205|"});
+    EXPECT_EQ(rowsOf(*main, kBearingList, 4),
+              std::vector<std::string>{"7|EARLIER 6205 轴承|6205|"});
     EXPECT_EQ(startup::fileAttributes(deployedPath()).value(), startup::kAttributeHidden)
         << "hidden replaces read-only";
 

@@ -38,7 +38,9 @@ ui::Window* MainWindowTest::openMainWindow() {
     return ui::WindowManager::instance().find("main");
 }
 
-std::string MainWindowTest::dataDirectory() const { return startup::dataDirectory(); }
+std::string MainWindowTest::dataDirectory() const {
+    return startup::dataDirectory();
+}
 
 std::string MainWindowTest::deployedPath() const {
     return startup::deployedCataloguePath(startup::dataDirectory());

@@ -62,9 +62,9 @@ TEST_F(ResultListFillTest, CellsShowTheFieldsAsText) {
     EXPECT_EQ(rowsOf(*main_, kBearingList.listName, 10),
               std::vector<std::string>{"7|B7|627||7|||||"});
     fillImportedPriceList(*main_, "select * from prjk");
-    EXPECT_EQ(rowsOf(*main_, kImportedPriceList.listName, 5),
-              (std::vector<std::string>{"3|NACHI|6000 C3|5.3|6.201",
-                                        "0||深沟球轴承（62XX系列）|0|0"}));
+    EXPECT_EQ(
+        rowsOf(*main_, kImportedPriceList.listName, 5),
+        (std::vector<std::string>{"3|NACHI|6000 C3|5.3|6.201", "0||深沟球轴承（62XX系列）|0|0"}));
     fillDomesticPriceList(*main_, "select * from prgc");
     EXPECT_EQ(rowsOf(*main_, kDomesticPriceList.listName, 6),
               std::vector<std::string>{"13691|24|624|2|2.34|哈尔滨"});

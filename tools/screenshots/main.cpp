@@ -57,15 +57,18 @@ int main(int argc, char** argv) {
     }
     lz::ui::Window& main = *WindowManager::instance().find("main");
     const auto pressToolButton = [&](int index) {
-        lz::bindings::dispatchEvent(main, {"工具条", lz::ui::EventKind::ToolButtonClicked,
-                                           {.index = index}});
+        lz::bindings::dispatchEvent(
+            main, {"工具条", lz::ui::EventKind::ToolButtonClicked, {.index = index}});
     };
 
     shoot(out, "main-1-bearings");
     for (int index = 2; index <= 6; ++index) {
         pressToolButton(index);
         shoot(out, QString("main-%1").arg(index));
-        const char* inner = index == 4 ? "选择夹2" : index == 5 ? "选择夹3" : index == 6 ? "选择夹4" : nullptr;
+        const char* inner = index == 4   ? "选择夹2"
+                            : index == 5 ? "选择夹3"
+                            : index == 6 ? "选择夹4"
+                                         : nullptr;
         const int pages = index == 5 ? 1 : 4;
         for (int page = 1; inner != nullptr && page < pages; ++page) {
             main.setCurrentPage(inner, page);
@@ -75,11 +78,13 @@ int main(int argc, char** argv) {
 
     pressToolButton(1);
     main.selectRow("超级列表框_主窗口", 0);
-    if (auto* picture = WindowManager::instance().open(lz::windows::bearingPictureWindowTemplate())) {
+    if (auto* picture =
+            WindowManager::instance().open(lz::windows::bearingPictureWindowTemplate())) {
         shoot(out, "picture-window");
         picture->close();
     }
-    if (auto* web = WindowManager::instance().open(lz::windows::importedPriceWebWindowTemplate(), true)) {
+    if (auto* web =
+            WindowManager::instance().open(lz::windows::importedPriceWebWindowTemplate(), true)) {
         shoot(out, "imported-price-web-window");
         web->close();
     }
