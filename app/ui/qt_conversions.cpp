@@ -28,20 +28,20 @@ QFont defaultGuiFont() {
     return font;
 }
 
-QFont toQFont(const FontSpec& spec) {
+QFont toQFont(const FontSettings& settings) {
     QFont font = defaultGuiFont();
-    if (spec.pixelHeight <= 0) {
+    if (settings.pixelHeight <= 0) {
         return font;
     }
-    if (spec.face == kSongFace) {
+    if (settings.face == kSongFace) {
         font.setFamilies({QString::fromLatin1(kSerifCjkFace)});
-    } else if (spec.face.empty()) {
+    } else if (settings.face.empty()) {
         font.setFamilies({QString::fromLatin1(kSansCjkFace)});
     } else {
-        font.setFamilies({toQString(spec.face)});
+        font.setFamilies({toQString(settings.face)});
     }
-    font.setPixelSize(spec.pixelHeight);
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setPixelSize(settings.pixelHeight);
+    font.setWeight(static_cast<QFont::Weight>(settings.weight));
     return font;
 }
 

@@ -28,7 +28,7 @@ inline QColor toQColor(Rgb rgb) {
 inline constexpr int kDefaultGuiFontPixels = 12;
 QFont defaultGuiFont();
 
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSettings& settings);
 
 Qt::Alignment toQtAlignment(HAlign horizontal, VAlign vertical);
 

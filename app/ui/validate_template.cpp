@@ -73,6 +73,12 @@ std::string validateTemplate(const WindowTemplate& window) {
                    ", which has " + std::to_string(container->pages.size()) + " pages" + where;
         }
     }
+    for (const WiredEvent& wired : window.wiredEvents) {
+        if (!wired.control.empty() &&
+            findEarlier(window, window.controls.size(), wired.control) == nullptr) {
+            return "wired event of " + quoted(wired.control) + ", which the window lacks";
+        }
+    }
     return {};
 }
 

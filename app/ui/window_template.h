@@ -40,7 +40,7 @@ struct Rgb {
 
 // Pixel height 0 means the system's default GUI font. Face "" means the system's
 // default face for Chinese text; "宋体" maps to an installed Song/Ming-style face.
-struct FontSpec {
+struct FontSettings {
     int pixelHeight = 0;
     int weight = 400;  // 400 normal, 700 bold
     std::string_view face{};
@@ -91,7 +91,7 @@ struct ControlTemplate {
     Rgb textColor{0, 0, 0};
     bool hasBackground = false;
     Rgb background{};
-    FontSpec font{};
+    FontSettings font{};
     HAlign hAlign = HAlign::Left;
     VAlign vAlign = VAlign::Top;
     bool wordWrap = false;
@@ -134,6 +134,14 @@ enum class EventKind {
     ToolButtonClicked,   // toolbar: button index, separators counted
 };
 
+// An event the window wires to an action; which action is the bindings' business. Every
+// other event is still raised, and ignored.
+struct WiredEvent {
+    std::string_view control{};  // empty: the window's own event
+    EventKind kind = EventKind::Created;
+    bool operator==(const WiredEvent&) const = default;
+};
+
 struct WindowTemplate {
     std::string_view name{};  // identifies the window to the window manager and bindings
     std::string_view title{};
@@ -141,6 +149,7 @@ struct WindowTemplate {
     bool minimiseBox = false;
     bool stayOnTop = false;
     std::vector<ControlTemplate> controls{};  // in template order
+    std::vector<WiredEvent> wiredEvents{};
 };
 
 // Tab stop is on for buttons, edit boxes, combo boxes, radio buttons, check boxes and

@@ -44,7 +44,7 @@ constexpr std::string_view kAboutText =
     "示例价格，仅供参考\r\n"
     "© 2026 澈屿轴承有限公司 版权所有";
 
-constexpr ui::FontSpec kSongBold35{.pixelHeight = 35, .weight = 700, .face = "宋体"};
+constexpr ui::FontSettings kSongBold35{.pixelHeight = 35, .weight = 700, .face = "宋体"};
 
 }  // namespace
 

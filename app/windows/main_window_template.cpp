@@ -15,8 +15,8 @@ namespace {
 using ui::ControlKind;
 using ui::ControlTemplate;
 
-// Fictional numbers in the place of the company's telephone lines; neither is a real line.
-constexpr std::string_view kTelephonePane = "电话：0571-5550100 5550101";
+// A placeholder that reads as one at a glance: the program publishes no real line.
+constexpr std::string_view kTelephonePane = "电话：000-00000000（示例）";
 
 std::vector<ControlTemplate> windowLevelControls() {
     return {
@@ -77,6 +77,25 @@ const ui::WindowTemplate& mainWindowTemplate() {
         .minimiseBox = true,
         .stayOnTop = false,
         .controls = allControls(),
+        .wiredEvents =
+            {
+                {"", ui::EventKind::Created},
+                {"工具条", ui::EventKind::ToolButtonClicked},
+                {"标签12", ui::EventKind::LeftButtonPressed},
+                {"超级列表框_主窗口", ui::EventKind::RightClicked},
+                {"超级列表框_主窗口", ui::EventKind::CurrentItemChanged},
+                {"右键", ui::EventKind::ItemSelected},
+                {"按钮1", ui::EventKind::Clicked},
+                {"按钮搜索", ui::EventKind::Clicked},
+                {"按钮2", ui::EventKind::Clicked},
+                {"按钮3", ui::EventKind::Clicked},
+                {"按钮11", ui::EventKind::Clicked},
+                {"按钮4", ui::EventKind::Clicked},
+                {"按钮12", ui::EventKind::Clicked},
+                {"按钮5", ui::EventKind::Clicked},
+                {"按钮_查询国产", ui::EventKind::Clicked},
+                {"按钮9", ui::EventKind::Clicked},
+            },
     };
     return main;
 }

@@ -71,6 +71,7 @@ const ui::WindowTemplate& bearingPictureWindowTemplate() {
         .minimiseBox = false,
         .stayOnTop = true,
         .controls = pictureWindowControls(),
+        .wiredEvents = {{"", ui::EventKind::Created}},
     };
     return picture;
 }

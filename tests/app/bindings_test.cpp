@@ -9,6 +9,7 @@
 #include "app/ui/window.h"
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
+#include "app/windows/web_window_templates.h"
 #include "catalogue/catalogue_database.h"
 #include "query/result_list_fill.h"
 #include "tests/app_support/main_window_fixture.h"
@@ -66,6 +67,23 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
         if (binding.event == EventKind::ItemSelected) {
             EXPECT_EQ(control->menuItems.at(binding.item).caption, "查看");
         }
+    }
+}
+
+TEST(EventBindings, BindExactlyTheEventsTheTemplatesWire) {
+    for (const auto* window :
+         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate()}) {
+        std::vector<ui::WiredEvent> bound;
+        for (const Binding& binding : eventBindings()) {
+            if (binding.window == window->name) {
+                bound.push_back({binding.control, binding.event});
+            }
+        }
+        EXPECT_EQ(bound, window->wiredEvents) << window->name;
+    }
+    for (const auto* web :
+         {&windows::importedPriceWebWindowTemplate(), &windows::domesticPriceWebWindowTemplate()}) {
+        EXPECT_TRUE(web->wiredEvents.empty()) << web->name;
     }
 }
 

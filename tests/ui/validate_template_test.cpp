@@ -43,6 +43,11 @@ TEST(ValidateTemplate, RejectsStructuralFaults) {
          "列表"},
         {"start page out of range",
          [](WindowTemplate& w) { controlNamed(w, "选择夹").currentPage = 5; }, "选择夹"},
+        {"wired event of a missing control",
+         [](WindowTemplate& w) {
+             w.wiredEvents.push_back({"按钮99", EventKind::Clicked});
+         },
+         "按钮99"},
     };
     for (const Case& c : cases) {
         WindowTemplate window = sampleWindow();
