@@ -2,8 +2,6 @@
 
 namespace catgen {
 
-namespace {
-
 KindWeights only(std::initializer_list<std::pair<Kind, double>> parts) {
     KindWeights w{};
     for (const auto& [kind, weight] : parts) {
@@ -18,8 +16,6 @@ KindWeights plus(KindWeights base, std::initializer_list<std::pair<Kind, double>
     }
     return base;
 }
-
-}  // namespace
 
 KindWeights generalRange() {
     return only(

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <array>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "candidates.h"
@@ -11,6 +13,11 @@
 namespace catgen {
 
 using KindWeights = std::array<double, kKindCount>;
+
+// Weights of the kinds named, zero for the others; and a copy of `base` with the kinds
+// named set anew.
+KindWeights only(std::initializer_list<std::pair<Kind, double>> parts);
+KindWeights plus(KindWeights base, std::initializer_list<std::pair<Kind, double>> parts);
 
 // A brand of the bearing catalogue as its source lists wrote it.
 struct BearingBrand {

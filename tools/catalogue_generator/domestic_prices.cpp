@@ -22,19 +22,6 @@ struct Maker {
     double priceFactor;
 };
 
-KindWeights only(std::initializer_list<std::pair<Kind, double>> parts) {
-    KindWeights w{};
-    for (const auto& [kind, weight] : parts)
-        w[static_cast<int>(kind)] = weight;
-    return w;
-}
-
-KindWeights plus(KindWeights base, std::initializer_list<std::pair<Kind, double>> parts) {
-    for (const auto& [kind, weight] : parts)
-        base[static_cast<int>(kind)] = weight;
-    return base;
-}
-
 // In numbering order. 哈尔滨 opens the list; 洛阳 holds number 12,047.
 const std::vector<Maker>& makers() {
     using K = Kind;

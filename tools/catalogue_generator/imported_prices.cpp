@@ -23,13 +23,6 @@ struct ImportBrand {
     double priceFactor;
 };
 
-KindWeights only(std::initializer_list<std::pair<Kind, double>> parts) {
-    KindWeights w{};
-    for (const auto& [kind, weight] : parts)
-        w[static_cast<int>(kind)] = weight;
-    return w;
-}
-
 const std::vector<ImportBrand>& importBrands() {
     using K = Kind;
     using D = Dialect;
