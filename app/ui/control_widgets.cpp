@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyledItemDelegate>
 
 #include "app/ui/label_control.h"
 #include "app/ui/list_model.h"
@@ -28,6 +29,15 @@ namespace lz::ui {
 namespace {
 
 constexpr int kComboListMinHeight = 160;
+
+// Combo lists leave one extra pixel between their items.
+class SpacedItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        return QStyledItemDelegate::sizeHint(option, index) + QSize(0, 1);
+    }
+};
 
 void setTextColours(QWidget* widget, const ControlTemplate& control) {
     QPalette colours = widget->palette();
@@ -168,6 +178,7 @@ QWidget* WindowWidgets::makeComboBox(const ControlTemplate& control, QWidget* pa
     }
     combo->setEditText(toQString(control.text));
     combo->view()->setMinimumHeight(kComboListMinHeight);
+    combo->setItemDelegate(new SpacedItemDelegate(combo));
     setTextColours(combo, control);
     return combo;
 }
