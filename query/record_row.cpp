@@ -1,6 +1,7 @@
 #include "query/record_row.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/ui/window.h"
@@ -9,11 +10,10 @@ namespace lz::query {
 
 void appendRecordRow(ui::Window& mainWindow, const ResultList& list,
                      catalogue::CatalogueDatabase& database, catalogue::RecordSetHandle handle) {
-    // Kept between calls: filling a long list reuses the same strings' storage.
-    thread_local std::vector<std::string> cells;
-    cells.resize(list.fields.size());
-    for (std::size_t column = 0; column < list.fields.size(); ++column) {
-        cells[column] = catalogue::fieldText(database.ReadColByName(handle, list.fields[column]));
+    std::vector<std::string> cells;
+    cells.reserve(list.fields.size());
+    for (std::string_view field : list.fields) {
+        cells.push_back(catalogue::fieldText(database.ReadColByName(handle, field)));
     }
     const int row = mainWindow.appendRow(list.listName);
     for (std::size_t column = 0; column < cells.size(); ++column) {

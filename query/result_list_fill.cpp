@@ -44,7 +44,9 @@ void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_
 
         ui::processPendingMessages();
         if (!stillOpen(windowName, &mainWindow)) {
-            return;  // the connection went with the window, and the record set with it
+            // The window may be gone already; its connection closes the record set
+            // when the window is destroyed.
+            return;
         }
         if (mainWindow.listGeneration(list.listName) != generation) {
             break;  // a newer fill of this list has taken it over

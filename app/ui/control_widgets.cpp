@@ -146,7 +146,8 @@ QWidget* WindowWidgets::makeEditBox(const ControlTemplate& control, QWidget* par
         auto* box = new QPlainTextEdit(parent);
         box->setPlainText(captionText(control.text));
         box->setReadOnly(control.readOnly);
-        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setLineWrapMode(control.wordWrap ? QPlainTextEdit::WidgetWidth
+                                              : QPlainTextEdit::NoWrap);
         box->setTabChangesFocus(true);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         box->setVerticalScrollBarPolicy(control.verticalScrollBar ? Qt::ScrollBarAlwaysOn

@@ -22,8 +22,9 @@ BoxAnswer MessageBoxes::show(std::string_view text, std::optional<std::string_vi
                              BoxButtons buttons) {
     const BoxRequest request{std::string(text), std::string(caption.value_or(kDefaultCaption)),
                              buttons};
-    if (responder()) {
-        return responder()(request);
+    // A copy: the responder may replace itself while it answers.
+    if (const Responder answer = responder()) {
+        return answer(request);
     }
     const QMessageBox::StandardButtons choice =
         buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;

@@ -52,7 +52,6 @@ void processPendingMessages() {
         return;
     }
     QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
-    QCoreApplication::sendPostedEvents();
     for (int round = 0; round < kMaxRounds && !isQuitting(); ++round) {
         QCoreApplication::sendPostedEvents();
         if (dispatcher == nullptr || !dispatcher->processEvents(QEventLoop::AllEvents)) {

@@ -21,13 +21,13 @@ inline QColor toQColor(Rgb rgb) {
     return QColor(rgb.r, rgb.g, rgb.b);
 }
 
-// No pixel height means the application's default font. "宋体" is served by the installed
-// Song-style CJK face, an empty face by the default sans CJK face.
 // The font of controls without one of their own: the layouts are made for a 12-pixel
-// GUI font, so that is what they get, in the desktop's Chinese sans face.
+// GUI font, so that is what they get, in a CJK face with half-width Latin.
 inline constexpr int kDefaultGuiFontPixels = 12;
 QFont defaultGuiFont();
 
+// No pixel height means defaultGuiFont(). "宋体" is served by the installed Song-style CJK
+// face, an empty face by the default sans CJK face.
 QFont toQFont(const FontSettings& settings);
 
 Qt::Alignment toQtAlignment(HAlign horizontal, VAlign vertical);

@@ -73,7 +73,7 @@ std::vector<ControlTemplate> bearingSearchPageControls() {
     constexpr std::string_view group = "分组框1";
     return {
         {.kind = ControlKind::GroupBox,
-         .name = "分组框1",
+         .name = group,
          .geometry = {3, -4, 784, 74},
          .container = kPages,
          .page = kBearingSearchPage},
@@ -233,7 +233,7 @@ std::vector<ControlTemplate> importedPricePageControls() {
     constexpr std::string_view group = "分组框2";
     return {
         {.kind = ControlKind::GroupBox,
-         .name = "分组框2",
+         .name = group,
          .geometry = {3, 0, 784, 40},
          .container = kPages,
          .page = kImportedPricePage},
@@ -287,7 +287,7 @@ std::vector<ControlTemplate> domesticPricePageControls() {
     constexpr std::string_view group = "分组框3";
     return {
         {.kind = ControlKind::GroupBox,
-         .name = "分组框3",
+         .name = group,
          .geometry = {3, 0, 784, 40},
          .container = kPages,
          .page = kDomesticPricePage},

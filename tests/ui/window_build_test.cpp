@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGroupBox>
@@ -276,7 +277,10 @@ TEST_F(WindowBuildTest, RightClickInTheListIsRaised) {
     Window& window = openSample();
     window.setCurrentPage("选择夹", 1);
     auto* view = qobject_cast<QTableView*>(window.widgetForTesting("列表"));
-    emit view->customContextMenuRequested(QPoint(5, 5));
+    // What the platform sends on a right click, delivered where the click lands.
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 view->viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(view->viewport(), &rightClick);
     ASSERT_EQ(eventsOf(EventKind::RightClicked).size(), 1u);
     EXPECT_EQ(eventsOf(EventKind::RightClicked)[0].control, "列表");
 }
