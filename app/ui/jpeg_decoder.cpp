@@ -8,8 +8,9 @@
 namespace lz::ui {
 namespace {
 
-// Larger pictures are refused rather than risking a huge allocation from a forged header.
-constexpr JDIMENSION kMaxSide = 16384;
+// Larger pictures are refused rather than risking a huge allocation from a forged header;
+// the pictures the program shows are all well below this (at most 48 MiB decoded).
+constexpr JDIMENSION kMaxSide = 4096;
 
 struct ErrorManager {
     jpeg_error_mgr base;

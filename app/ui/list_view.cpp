@@ -49,31 +49,12 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
         header->resizeSection(static_cast<int>(i), columns[i].width);
     }
 
-    // Fills append rows one at a time and let the window repaint after each; rows appended
-    // out of sight must not repaint the whole list every time.
-    QObject::disconnect(rowsHeader, SIGNAL(sectionCountChanged(int, int)), this, nullptr);
-    connect(rowsHeader, &QHeaderView::sectionCountChanged, this,
-            [this](int oldCount, int newCount) { rowsAppendedOrRemoved(oldCount, newCount); });
-
     // Keep the selected row highlighted when another control has the focus.
     QPalette colours = palette();
     for (auto role : {QPalette::Highlight, QPalette::HighlightedText}) {
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
     }
     setPalette(colours);
-}
-
-void ListView::rowsAppendedOrRemoved(int oldCount, int newCount) {
-    if (newCount <= oldCount) {
-        QTableView::rowCountChanged(oldCount, newCount);
-        return;
-    }
-    updateGeometries();  // scroll bar ranges
-    const int top = rowViewportPosition(oldCount);
-    const int height = viewport()->height();
-    if (top < height) {
-        viewport()->update(0, std::max(top, 0), viewport()->width(), height - std::max(top, 0));
-    }
 }
 
 void ListView::setCurrentRowHandler(std::function<void()> handler) {

@@ -24,8 +24,6 @@ public:
     void setRightClickHandler(std::function<void()> handler);
 
 private:
-    void rowsAppendedOrRemoved(int oldCount, int newCount);
-
     ListModel* model_;
 };
 

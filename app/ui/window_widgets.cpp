@@ -119,7 +119,7 @@ void WindowWidgets::buildControl(const ControlTemplate& control) {
             QWidget* widget = makeWidget(control, parent);
             widget->setObjectName(toQString(control.name));
             place(control, widget, parent);
-            if (!(isTabStopKind(control.kind) || control.tabStop)) {
+            if (!control.tabStop) {
                 // Tab moves only among tab stops; a list may still take the focus by click.
                 widget->setFocusPolicy((widget->focusPolicy() & Qt::ClickFocus) ? Qt::ClickFocus
                                                                                 : Qt::NoFocus);
