@@ -1,7 +1,5 @@
 #include "app/ui/list_view.h"
 
-#include <algorithm>
-
 #include <QHeaderView>
 
 #include "app/ui/list_model.h"
