@@ -16,6 +16,7 @@
 #include "app/ui/message_pump.h"
 #include "app/ui/window.h"
 #include "app/ui/window_manager.h"
+#include "app/windows/main_window_template.h"
 #include "bench/support/synthetic_catalogue.h"
 #include "catalogue/catalogue_database.h"
 #include "query/result_list_fill.h"
@@ -98,7 +99,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "main window could not be opened\n");
         return 1;
     }
-    lz::ui::Window& main = *lz::ui::WindowManager::instance().find("main");
+    lz::ui::Window& main = *lz::ui::WindowManager::instance().find(lz::windows::kMainWindowName);
     main.database(lz::query::kCatalogueConnection).OpenMdbDatabase(path);
 
     double fill = 1e9, raw = 1e9, items = 1e9;

@@ -16,6 +16,7 @@
 #include "app/ui/message_boxes.h"
 #include "app/ui/window.h"
 #include "app/ui/window_manager.h"
+#include "app/windows/main_window_template.h"
 #include "query/result_lists.h"
 
 namespace {
@@ -43,7 +44,7 @@ int runChild(bool webViews, long long startedMicros) {
     if (!lz::startup::openMainWindow()) {
         return 1;
     }
-    auto* main = lz::ui::WindowManager::instance().find("main");
+    auto* main = lz::ui::WindowManager::instance().find(lz::windows::kMainWindowName);
     QCoreApplication::processEvents();
     const long long shown = monotonicMicros();
     std::printf("%lld %d\n", shown - startedMicros,

@@ -5,6 +5,8 @@
 #include "app/bindings/page_switch.h"
 #include "app/startup/catalogue_startup.h"
 #include "app/ui/window.h"
+#include "app/windows/main_window_template.h"
+#include "app/windows/picture_window_template.h"
 #include "content/bearing_picture.h"
 #include "content/web_links.h"
 #include "query/bearing_search.h"
@@ -38,8 +40,8 @@ void bannerPressed(Window& mainWindow, const EventArgs& args) {
 // Selecting rows in the bearing list is bound on purpose to nothing.
 void noAction(Window&, const EventArgs&) {}
 
-constexpr std::string_view kMain = "main";
-constexpr std::string_view kPicture = "bearing_picture";
+constexpr std::string_view kMain = windows::kMainWindowName;
+constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
 
 constexpr std::array kBindings = {
     Binding{kMain, "", EventKind::Created, -1, startUp},

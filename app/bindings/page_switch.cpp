@@ -1,6 +1,7 @@
 #include "app/bindings/page_switch.h"
 
 #include "app/ui/window.h"
+#include "app/windows/main_window_template.h"
 #include "query/initial_listing.h"
 
 namespace lz::bindings {
@@ -9,7 +10,7 @@ void switchMainPage(ui::Window& mainWindow, int buttonIndex) {
     if (buttonIndex < 1 || buttonIndex > 6) {
         return;
     }
-    mainWindow.setCurrentPage(kMainTabControl, buttonIndex - 1);
+    mainWindow.setCurrentPage(windows::kMainPages, buttonIndex - 1);
     if (buttonIndex == 1) {
         query::listInitialBearings(mainWindow);
     }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/windows/main_window_pages.h"
+#include "app/windows/main_window_template.h"
 
 namespace lz::windows::detail {
 
@@ -12,7 +13,6 @@ namespace {
 using ui::ControlKind;
 using ui::ControlTemplate;
 
-constexpr std::string_view kPages = "选择夹1";
 constexpr int kBearingSearchPage = 0;
 constexpr int kImportedPricePage = 1;
 constexpr int kDomesticPricePage = 2;
@@ -75,7 +75,7 @@ std::vector<ControlTemplate> bearingSearchPageControls() {
         {.kind = ControlKind::GroupBox,
          .name = group,
          .geometry = {3, -4, 784, 74},
-         .container = kPages,
+         .container = kMainPages,
          .page = kBearingSearchPage},
         {.kind = ControlKind::RadioButton,
          .name = "单选框1",
@@ -205,7 +205,7 @@ std::vector<ControlTemplate> bearingSearchPageControls() {
         {.kind = ControlKind::Label,
          .name = "标签12",
          .geometry = {14, 71, 761, 72},
-         .container = kPages,
+         .container = kMainPages,
          .page = kBearingSearchPage,
          .text = "澜岳三类轴承 三类轴承批发",
          .textColor = {255, 0, 0},
@@ -214,7 +214,7 @@ std::vector<ControlTemplate> bearingSearchPageControls() {
         {.kind = ControlKind::ListView,
          .name = "超级列表框_主窗口",
          .geometry = {3, 142, 780, 401},
-         .container = kPages,
+         .container = kMainPages,
          .page = kBearingSearchPage,
          .columns = {{"ID", 50},
                      {"轴承名称", 120},
@@ -235,7 +235,7 @@ std::vector<ControlTemplate> importedPricePageControls() {
         {.kind = ControlKind::GroupBox,
          .name = group,
          .geometry = {3, 0, 784, 40},
-         .container = kPages,
+         .container = kMainPages,
          .page = kImportedPricePage},
         {.kind = ControlKind::Label,
          .name = "标签1",
@@ -273,7 +273,7 @@ std::vector<ControlTemplate> importedPricePageControls() {
         {.kind = ControlKind::ListView,
          .name = "超级列表框_主窗口1",
          .geometry = {3, 39, 813, 504},
-         .container = kPages,
+         .container = kMainPages,
          .page = kImportedPricePage,
          .columns = {{"编号", 50},
                      {"品牌", 120},
@@ -289,7 +289,7 @@ std::vector<ControlTemplate> domesticPricePageControls() {
         {.kind = ControlKind::GroupBox,
          .name = group,
          .geometry = {3, 0, 784, 40},
-         .container = kPages,
+         .container = kMainPages,
          .page = kDomesticPricePage},
         {.kind = ControlKind::RadioButton,
          .name = "单选框6",
@@ -331,7 +331,7 @@ std::vector<ControlTemplate> domesticPricePageControls() {
         {.kind = ControlKind::ListView,
          .name = "超级列表框_主窗口2",
          .geometry = {3, 40, 780, 503},
-         .container = kPages,
+         .container = kMainPages,
          .page = kDomesticPricePage,
          .columns = {{"编号", 50},
                      {"旧型号", 120},

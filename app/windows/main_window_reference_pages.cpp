@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/windows/main_window_pages.h"
+#include "app/windows/main_window_template.h"
 #include "app/windows/web_addresses.h"
 
 namespace lz::windows::detail {
@@ -16,7 +17,6 @@ using ui::ControlTemplate;
 using ui::HAlign;
 using ui::VAlign;
 
-constexpr std::string_view kPages = "选择夹1";
 constexpr int kKnowledgePage = 3;
 constexpr int kDealerPage = 4;
 constexpr int kHelpPage = 5;
@@ -53,7 +53,7 @@ std::vector<ControlTemplate> referencePagesControls() {
         {.kind = ControlKind::TabControl,
          .name = "选择夹2",
          .geometry = kInnerTabGeometry,
-         .container = kPages,
+         .container = kMainPages,
          .page = kKnowledgePage,
          .pages = {"轴承型号知识", "进口轴承品牌", "国产轴承品牌", "轴承分类"}},
         {.kind = ControlKind::WebView,
@@ -86,7 +86,7 @@ std::vector<ControlTemplate> referencePagesControls() {
         {.kind = ControlKind::TabControl,
          .name = "选择夹3",
          .geometry = kInnerTabGeometry,
-         .container = kPages,
+         .container = kMainPages,
          .page = kDealerPage,
          .pages = {"澜岳轴承"}},
         {.kind = ControlKind::WebView,
@@ -100,7 +100,7 @@ std::vector<ControlTemplate> referencePagesControls() {
         {.kind = ControlKind::TabControl,
          .name = "选择夹4",
          .geometry = kInnerTabGeometry,
-         .container = kPages,
+         .container = kMainPages,
          .page = kHelpPage,
          .pages = {"帮助信息", "关于软件", "关于公司", "公司网站"}},
         {.kind = ControlKind::Label,

@@ -33,7 +33,7 @@ std::vector<ControlTemplate> windowLevelControls() {
                      {.picture = 0, .caption = "帮助", .tooltip = "帮助"}}},
         // No strip: the toolbar is the only way between the pages.
         {.kind = ControlKind::TabControl,
-         .name = "选择夹1",
+         .name = kMainPages,
          .geometry = {0, 49, 800, 551},
          .pages = {"轴承", "进口价格", "国产价格", "知识", "经销商", "帮助"},
          .tabStrip = false,
@@ -70,7 +70,7 @@ std::vector<ControlTemplate> allControls() {
 
 const ui::WindowTemplate& mainWindowTemplate() {
     static const ui::WindowTemplate main{
-        .name = "main",
+        .name = kMainWindowName,
         .title = "翎轴V2.4",
         .outerWidth = 813,
         .outerHeight = 660,

@@ -64,7 +64,7 @@ std::vector<ControlTemplate> pictureWindowControls() {
 
 const ui::WindowTemplate& bearingPictureWindowTemplate() {
     static const ui::WindowTemplate picture{
-        .name = "bearing_picture",
+        .name = kBearingPictureWindowName,
         .title = "轴承图形",
         .outerWidth = 650,
         .outerHeight = 397,

@@ -6,6 +6,7 @@
 #include "app/startup/program.h"
 #include "app/ui/window.h"
 #include "app/ui/window_manager.h"
+#include "app/windows/main_window_template.h"
 
 namespace lz::test {
 
@@ -35,7 +36,7 @@ ui::Window* MainWindowTest::openMainWindow() {
     if (!startup::openMainWindow()) {
         return nullptr;
     }
-    return ui::WindowManager::instance().find("main");
+    return ui::WindowManager::instance().find(windows::kMainWindowName);
 }
 
 std::string MainWindowTest::dataDirectory() const {

@@ -16,6 +16,7 @@
 #include "app/ui/message_boxes.h"
 #include "app/ui/window.h"
 #include "app/ui/window_manager.h"
+#include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
 #include "app/windows/web_window_templates.h"
 
@@ -55,7 +56,7 @@ int main(int argc, char** argv) {
     if (!lz::startup::openMainWindow()) {
         return 1;
     }
-    lz::ui::Window& main = *WindowManager::instance().find("main");
+    lz::ui::Window& main = *WindowManager::instance().find(lz::windows::kMainWindowName);
     const auto pressToolButton = [&](int index) {
         lz::bindings::dispatchEvent(
             main, {"工具条", lz::ui::EventKind::ToolButtonClicked, {.index = index}});
