@@ -1,4 +1,4 @@
-// Draws the toolbar pictures and the reference charts into an assets folder:
+// Draws the toolbar pictures, the reference charts and the program icon into an assets folder:
 //   picture_generator <assets folder>
 // Output depends only on this code and the installed Noto CJK fonts; nothing is random.
 
@@ -10,6 +10,7 @@
 #include "domestic_makers_chart.h"
 #include "imported_brands_chart.h"
 #include "picture_files.h"
+#include "program_icon.h"
 #include "toolbar_pictures.h"
 
 using namespace picture_generator;
@@ -47,5 +48,6 @@ int main(int argc, char* argv[]) {
     }
     const QString assets = QString::fromLocal8Bit(argv[1]);
     const bool ok = writeToolbarPictures(assets) && writeCharts(assets);
-    return ok ? 0 : 1;
+    const bool iconWritten = writeProgramIcon(assets);
+    return ok && iconWritten ? 0 : 1;
 }
