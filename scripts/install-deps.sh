@@ -10,6 +10,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk
     xvfb xauth
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,68 @@
+#!/usr/bin/env bash
+# The Debian package CPack makes from the build: its name, version and control fields, the
+# dependencies dpkg-shlibdeps found and that this machine satisfies, exactly the program's
+# files, and a stripped program that runs once unpacked.
+# Usage: debian_package_test.sh BUILD_DIR VERSION
+set -uo pipefail
+build=$1 version=$2
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/check_helpers.sh"
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# -B keeps CPack's staging and the package out of the build directory.
+if ! cpack --config "$build/CPackConfig.cmake" -B "$work" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack" >&2
+    exit 1
+fi
+arch=$(dpkg --print-architecture)
+deb=$work/lingzhou_${version}_$arch.deb
+if [ ! -f "$deb" ]; then
+    echo "FAIL: no $(basename "$deb"); made: $(ls "$work")" >&2
+    exit 1
+fi
+
+field() { dpkg-deb -f "$deb" "$1"; }
+expect_equal Package lingzhou "$(field Package)"
+expect_equal Version "$version" "$(field Version)"
+expect_equal Architecture "$arch" "$(field Architecture)"
+expect_equal Section science "$(field Section)"
+field Maintainer | grep -qE '^.+ <[^@ ]+@[^@ ]+>$' || fail "Maintainer: '$(field Maintainer)'"
+field Description | head -1 | grep -q . || fail "no one-line description"
+
+# The libraries the program links, each found by dpkg-shlibdeps.
+depends=$(field Depends)
+depended=$(sed -E 's/ \([^)]*\)//g; s/, /\n/g' <<<"$depends")
+for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginecore6 \
+    libqt6webenginewidgets6 libsqlite3-0 libjpeg62-turbo; do
+    grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
+done
+# What apt would need: every dependency installed here in a version that fits.
+IFS=',' read -ra clauses <<<"$depends"
+for clause in "${clauses[@]}"; do
+    read -r name op wanted <<<"$(sed -E 's/[()]//g' <<<"$clause")"
+    installed=$(dpkg-query -W -f='${Version}' "$name" 2>/dev/null) || {
+        fail "dependency $name is not a package installed here"
+        continue
+    }
+    if [ -n "${op:-}" ] && ! dpkg --compare-versions "$installed" "$op" "$wanted"; then
+        fail "dependency $name ($op $wanted) but $installed is installed"
+    fi
+done
+
+dpkg-deb -c "$deb" >"$work/contents"
+diff -u <(sed 's|^|./usr/|' "$here/installed_files.txt" | sort) \
+    <(awk '$1 !~ /^d/ {print $6}' "$work/contents" | sort) ||
+    fail "the package's files differ from the expected list"
+grep -qE '^-rwxr-xr-x root/root .* \./usr/bin/lingzhou$' "$work/contents" ||
+    fail "the program is not an executable owned by root"
+
+dpkg-deb -x "$deb" "$work/unpacked"
+program=$work/unpacked/usr/bin/lingzhou
+file -b "$program" | grep -q ', stripped' || fail "the packaged program is not stripped"
+expect_equal "packaged lingzhou --version" "lingzhou $version" \
+    "$(cd "$work" && run_bare "$work" "$program" --version 2>&1)"
+
+finish
