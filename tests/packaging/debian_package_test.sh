@@ -29,8 +29,12 @@ expect_equal Package lingzhou "$(field Package)"
 expect_equal Version "$version" "$(field Version)"
 expect_equal Architecture "$arch" "$(field Architecture)"
 expect_equal Section science "$(field Section)"
-field Maintainer | grep -qE '^.+ <[^@ ]+@[^@ ]+>$' || fail "Maintainer: '$(field Maintainer)'"
-field Description | head -1 | grep -q . || fail "no one-line description"
+# Outputs are read whole before matching: a grep -q that stops reading early would kill the
+# writer with SIGPIPE, and pipefail would count that as a failure.
+maintainer=$(field Maintainer)
+grep -qE '^.+ <[^@ ]+@[^@ ]+>$' <<<"$maintainer" || fail "Maintainer: '$maintainer'"
+description=$(field Description)
+[ -n "${description%%$'\n'*}" ] || fail "no one-line description"
 
 # The libraries the program links, each found by dpkg-shlibdeps.
 depends=$(field Depends)
@@ -61,7 +65,8 @@ grep -qE '^-rwxr-xr-x root/root .* \./usr/bin/lingzhou$' "$work/contents" ||
 
 dpkg-deb -x "$deb" "$work/unpacked"
 program=$work/unpacked/usr/bin/lingzhou
-file -b "$program" | grep -q ', stripped' || fail "the packaged program is not stripped"
+kind=$(file -b "$program")
+grep -qF ', stripped' <<<"$kind" || fail "the packaged program is not stripped: $kind"
 expect_equal "packaged lingzhou --version" "lingzhou $version" \
     "$(cd "$work" && run_bare "$work" "$program" --version 2>&1)"
 

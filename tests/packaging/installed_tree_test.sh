@@ -25,11 +25,12 @@ diff -u <(sed 's|^|usr/|' "$here/installed_files.txt" | sort) \
 
 for size in 16 32 48 64 128 256; do
     png=$root/usr/share/icons/hicolor/${size}x${size}/apps/$id.png
-    file -b "$png" | grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" ||
-        fail "icon $size: $(file -b "$png")"
+    kind=$(file -b "$png")
+    grep -q "^PNG image data, $size x $size, 8-bit/color RGBA" <<<"$kind" || fail "icon $size: $kind"
 done
 svg=$root/usr/share/icons/hicolor/scalable/apps/$id.svg
-file -b "$svg" | grep -q "SVG" || fail "scalable icon: $(file -b "$svg")"
+kind=$(file -b "$svg")
+grep -q "SVG" <<<"$kind" || fail "scalable icon: $kind"
 
 desktop=$root/usr/share/applications/$id.desktop
 validation=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate failed"
