@@ -4,6 +4,7 @@
 #include <QApplication>
 
 #include "app/startup/program.h"
+#include "app/ui/message_pump.h"
 
 int main(int argc, char** argv) {
     // The web engine's sandbox refuses to run for root; a single-user desktop program run
@@ -12,6 +13,7 @@ int main(int argc, char** argv) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    lz::ui::chooseEventDispatcher();
     QApplication app(argc, argv);
     QApplication::setApplicationName("lingzhou");
     return lz::startup::runProgram();
