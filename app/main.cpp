@@ -7,6 +7,7 @@
 #include "app/startup/command_line.h"
 #include "app/startup/program.h"
 #include "app/startup/program_identity.h"
+#include "app/ui/message_pump.h"
 
 int main(int argc, char** argv) {
     // Options first: --help and --version must answer without a display, and a QApplication
@@ -24,6 +25,7 @@ int main(int argc, char** argv) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    lz::ui::chooseEventDispatcher();
     QApplication app(argc, argv);
     lz::startup::applyProgramIdentity();
     return lz::startup::runProgram();

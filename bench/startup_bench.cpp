@@ -14,6 +14,7 @@
 
 #include "app/startup/program.h"
 #include "app/ui/message_boxes.h"
+#include "app/ui/message_pump.h"
 #include "app/ui/window.h"
 #include "app/ui/window_manager.h"
 #include "app/windows/main_window_template.h"
@@ -35,6 +36,7 @@ int runChild(bool webViews, long long startedMicros) {
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    lz::ui::chooseEventDispatcher();
     int argc = 1;
     char name[] = "startup_bench";
     char* argv[] = {name, nullptr};

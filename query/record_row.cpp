@@ -1,7 +1,6 @@
 #include "query/record_row.h"
 
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "app/ui/window.h"
@@ -10,15 +9,14 @@ namespace lz::query {
 
 void appendRecordRow(ui::Window& mainWindow, const ResultList& list,
                      catalogue::CatalogueDatabase& database, catalogue::RecordSetHandle handle) {
-    std::vector<std::string> cells;
-    cells.reserve(list.fields.size());
-    for (std::string_view field : list.fields) {
-        cells.push_back(catalogue::fieldText(database.ReadColByName(handle, field)));
+    // One row's texts at a time, and no message handling in between, so one buffer serves
+    // every row of every fill, nested ones included.
+    static std::vector<std::string> cells;
+    cells.resize(list.fields.size());
+    for (std::size_t column = 0; column < list.fields.size(); ++column) {
+        cells[column] = catalogue::fieldText(database.ReadColByName(handle, list.fields[column]));
     }
-    const int row = mainWindow.appendRow(list.listName);
-    for (std::size_t column = 0; column < cells.size(); ++column) {
-        mainWindow.setCellText(list.listName, row, static_cast<int>(column), cells[column]);
-    }
+    mainWindow.appendRow(list.listName, cells);
 }
 
 }  // namespace lz::query

@@ -40,6 +40,24 @@ void bannerPressed(Window& mainWindow, const EventArgs& args) {
 // Selecting rows in the bearing list is bound on purpose to nothing.
 void noAction(Window&, const EventArgs&) {}
 
+// Enter in a search field runs the search of the field's button, as a click would; like a
+// click, it does nothing while that button is disabled.
+template <const std::string_view& button, void (*action)(Window&)>
+void enterRuns(Window& mainWindow, const EventArgs&) {
+    if (mainWindow.isEnabled(button)) {
+        action(mainWindow);
+    }
+}
+
+constexpr std::string_view kSingleFieldButton = "按钮1";
+constexpr std::string_view kCombinedButton = "按钮搜索";
+constexpr std::string_view kImportedPriceButton = "按钮12";
+constexpr std::string_view kDomesticPriceButton = "按钮_查询国产";
+constexpr auto enterSingleField = enterRuns<kSingleFieldButton, query::searchSingleField>;
+constexpr auto enterCombined = enterRuns<kCombinedButton, query::searchCombined>;
+constexpr auto enterImportedPrice = enterRuns<kImportedPriceButton, query::runImportedPriceQuery>;
+constexpr auto enterDomesticPrice = enterRuns<kDomesticPriceButton, query::runDomesticPriceQuery>;
+
 constexpr std::string_view kMain = windows::kMainWindowName;
 constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
 
@@ -66,6 +84,16 @@ constexpr std::array kBindings = {
             withoutArguments<query::runDomesticPriceQuery>},
     Binding{kMain, "按钮9", EventKind::Clicked, -1,
             withoutArguments<content::showDomesticPriceWebWindow>},
+    Binding{kMain, "编辑框1", EventKind::EnterPressed, -1, enterSingleField},
+    Binding{kMain, "编辑框_内径", EventKind::EnterPressed, -1, enterCombined},
+    Binding{kMain, "编辑框_外径", EventKind::EnterPressed, -1, enterCombined},
+    Binding{kMain, "编辑框_厚度", EventKind::EnterPressed, -1, enterCombined},
+    Binding{kMain, "组合框_品牌", EventKind::EnterPressed, -1, enterCombined},
+    Binding{kMain, "组合框_类型", EventKind::EnterPressed, -1, enterCombined},
+    Binding{kMain, "编辑框2", EventKind::EnterPressed, -1, enterImportedPrice},
+    Binding{kMain, "组合框3", EventKind::EnterPressed, -1, enterImportedPrice},
+    Binding{kMain, "编辑框3", EventKind::EnterPressed, -1, enterDomesticPrice},
+    Binding{kMain, "组合框4", EventKind::EnterPressed, -1, enterDomesticPrice},
     Binding{kPicture, "", EventKind::Created, -1,
             withoutArguments<content::initBearingPictureWindow>},
 };

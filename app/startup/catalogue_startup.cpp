@@ -22,6 +22,9 @@ void deployCatalogue(ui::Window& mainWindow, const CatalogueDeployment& deployme
     // open below decides whether there is a usable catalogue.
     deleteFile(path);
     writeFileExclusive(path, deployment.image);
+    if (deployment.image.data() == catalogue::catalogueImage().data()) {
+        catalogue::releaseCatalogueImageMemory();  // needed again only at the next start
+    }
     setFileAttributes(path, kAttributeHidden);
     openCatalogue(mainWindow, deployment.directory);
 }

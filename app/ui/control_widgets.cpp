@@ -158,6 +158,9 @@ QWidget* WindowWidgets::makeEditBox(const ControlTemplate& control, QWidget* par
         box->setMaxLength(std::numeric_limits<int>::max());
         box->setText(toQString(control.text));
         box->setReadOnly(control.readOnly);
+        const std::string_view name = control.name;
+        QObject::connect(box, &QLineEdit::returnPressed, box,
+                         [this, name] { raise(name, EventKind::EnterPressed); });
         edit = box;
     }
     setTextColours(edit, control);
@@ -178,6 +181,10 @@ QWidget* WindowWidgets::makeComboBox(const ControlTemplate& control, QWidget* pa
         combo->addItem(toQString(item));
     }
     combo->setEditText(toQString(control.text));
+    // The insert policy keeps Enter from adding the typed text to the list.
+    const std::string_view name = control.name;
+    QObject::connect(combo->lineEdit(), &QLineEdit::returnPressed, combo,
+                     [this, name] { raise(name, EventKind::EnterPressed); });
     combo->view()->setMinimumHeight(kComboListMinHeight);
     combo->setItemDelegate(new SpacedItemDelegate(combo));
     setTextColours(combo, control);

@@ -3,7 +3,9 @@
 namespace lz::ui {
 
 ListModel::ListModel(QObject* parent, QStringList headers)
-    : QAbstractTableModel(parent), headers_(std::move(headers)) {
+    : QAbstractTableModel(parent),
+      headers_(std::move(headers)),
+      texts_(static_cast<int>(headers_.size())) {
     publishTimer_.setSingleShot(true);
     publishTimer_.setInterval(kPublishIntervalMs);
     connect(&publishTimer_, &QTimer::timeout, this, &ListModel::publishPendingRows);
@@ -24,12 +26,11 @@ void ListModel::publishPendingRows() {
 }
 
 int ListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+    return parent.isValid() ? 0 : texts_.columns();
 }
 
 bool ListModel::contains(int row, int column) const {
-    return row >= 0 && row < static_cast<int>(rows_.size()) && column >= 0 &&
-           column < static_cast<int>(headers_.size());
+    return row >= 0 && row < texts_.rows() && column >= 0 && column < texts_.columns();
 }
 
 QVariant ListModel::data(const QModelIndex& index, int role) const {
@@ -37,7 +38,8 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         return {};
     }
     if (role == Qt::DisplayRole || role == Qt::EditRole) {
-        return cell(index.row(), index.column());
+        const std::string_view text = cell(index.row(), index.column());
+        return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
@@ -71,46 +73,34 @@ bool ListModel::setData(const QModelIndex& index, const QVariant& value, int rol
         !contains(index.row(), 0)) {
         return false;
     }
-    setCell(index.row(), 0, value.toString());
+    setCell(index.row(), 0, value.toString().toStdString());
     return true;
 }
 
 void ListModel::clearRows() {
     publishTimer_.stop();
-    if (rows_.empty()) {
+    if (texts_.rows() == 0) {
         return;
     }
     beginResetModel();
-    rows_.clear();
+    texts_.clear();
     shownRows_ = 0;
     endResetModel();
 }
 
-int ListModel::appendRow() {
-    const int row = totalRows();
-    rows_.emplace_back(static_cast<std::size_t>(headers_.size()));
+int ListModel::appendRow(std::span<const std::string> texts) {
+    const int row = texts_.appendRow(texts);
     if (!publishTimer_.isActive()) {
         publishTimer_.start();
     }
     return row;
 }
 
-void ListModel::setCell(int row, int column, const QString& text) {
-    if (!contains(row, column)) {
-        return;
-    }
-    rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = text;
-    if (row < shownRows_) {
+void ListModel::setCell(int row, int column, std::string_view utf8) {
+    if (texts_.set(row, column, utf8) && row < shownRows_) {
         const QModelIndex changed = index(row, column);
         emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::EditRole});
     }
-}
-
-QString ListModel::cell(int row, int column) const {
-    if (!contains(row, column)) {
-        return {};
-    }
-    return rows_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
 }
 
 }  // namespace lz::ui

@@ -1,10 +1,14 @@
 #pragma once
 
-#include <vector>
+#include <span>
+#include <string>
+#include <string_view>
 
 #include <QAbstractTableModel>
 #include <QStringList>
 #include <QTimer>
+
+#include "app/ui/list_texts.h"
 
 namespace lz::ui {
 
@@ -15,6 +19,9 @@ namespace lz::ui {
 // each one. Appended rows belong to the list at once (totalRows, cell), but the view is
 // told about them in batches at most every kPublishIntervalMs, so it lays out and repaints
 // a few dozen times a second instead of once per row.
+//
+// The texts are kept as UTF-8 in ListTexts and turned into QStrings only for the cells the
+// view shows.
 class ListModel : public QAbstractTableModel {
 public:
     ListModel(QObject* parent, QStringList headers);
@@ -28,20 +35,22 @@ public:
 
     static constexpr int kPublishIntervalMs = 40;
 
-    int totalRows() const { return static_cast<int>(rows_.size()); }
+    int totalRows() const { return texts_.rows(); }
     // Tells the view about every row appended so far.
     void publishPendingRows();
 
     void clearRows();
-    int appendRow();
-    void setCell(int row, int column, const QString& text);
-    QString cell(int row, int column) const;
+    // A row holding `texts`, column 0 first (missing ones empty); its index.
+    int appendRow(std::span<const std::string> texts = {});
+    void setCell(int row, int column, std::string_view utf8);
+    // The cell's text; empty for a cell the list does not have.
+    std::string_view cell(int row, int column) const { return texts_.get(row, column); }
 
 private:
     bool contains(int row, int column) const;
 
     QStringList headers_;
-    std::vector<std::vector<QString>> rows_;
+    ListTexts texts_;
     int shownRows_ = 0;  // the rows the view knows of
     QTimer publishTimer_;
 };

@@ -47,6 +47,12 @@ bool isQuitting() {
 
 }  // namespace
 
+void chooseEventDispatcher() {
+    if (qEnvironmentVariableIsEmpty("QT_NO_GLIB")) {
+        qputenv("QT_NO_GLIB", "1");
+    }
+}
+
 void processPendingMessages() {
     if (isQuitting()) {
         return;

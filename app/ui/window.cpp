@@ -61,9 +61,14 @@ int Window::appendRow(std::string_view list) {
     return view != nullptr ? view->rows().appendRow() : -1;
 }
 
+int Window::appendRow(std::string_view list, std::span<const std::string> texts) {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr ? view->rows().appendRow(texts) : -1;
+}
+
 void Window::setCellText(std::string_view list, int row, int column, std::string_view text) {
     if (ListView* view = listOf(*widgets_, list)) {
-        view->rows().setCell(row, column, toQString(text));
+        view->rows().setCell(row, column, text);
     }
 }
 
@@ -74,7 +79,7 @@ int Window::rowCount(std::string_view list) const {
 
 std::string Window::cellText(std::string_view list, int row, int column) const {
     ListView* view = listOf(*widgets_, list);
-    return view != nullptr ? toUtf8(view->rows().cell(row, column)) : std::string();
+    return view != nullptr ? std::string(view->rows().cell(row, column)) : std::string();
 }
 
 int Window::selectedRow(std::string_view list) const {

@@ -36,6 +36,8 @@ public:
     // List views.
     void clearRows(std::string_view list);
     int appendRow(std::string_view list);  // the new row's index
+    // Appends a row holding `texts`, column 0 first, as appendRow and setCellText would.
+    int appendRow(std::string_view list, std::span<const std::string> texts);
     void setCellText(std::string_view list, int row, int column, std::string_view text);
     int rowCount(std::string_view list) const;
     std::string cellText(std::string_view list, int row, int column) const;

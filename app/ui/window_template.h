@@ -127,6 +127,7 @@ struct ControlTemplate {
 enum class EventKind {
     Created,             // window: after all controls exist, before it is first shown
     Clicked,             // button
+    EnterPressed,        // edit box (single line) or combo box: Enter in its edit field
     LeftButtonPressed,   // label: x, y, key state
     ItemSelected,        // menu item: index of the item
     CurrentItemChanged,  // list view

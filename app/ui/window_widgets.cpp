@@ -69,11 +69,15 @@ const WindowWidgets::Control* WindowWidgets::find(std::string_view name, Control
 }
 
 const WindowWidgets::Control* WindowWidgets::find(std::string_view name) const {
+    if (lastFound_ != controls_.end() && lastFound_->first == name) {
+        return &lastFound_->second;
+    }
     const auto found = controls_.find(name);
     if (found == controls_.end()) {
         assert(!"no control of that name");
         return nullptr;
     }
+    lastFound_ = found;
     return &found->second;
 }
 

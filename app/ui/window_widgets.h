@@ -82,6 +82,8 @@ private:
     bool realWebViews_;
     QPointer<WindowFrame> frame_;
     std::map<std::string_view, Control> controls_;
+    // Actions name one control many times in a row (a fill sets every cell of its list).
+    mutable std::map<std::string_view, Control>::const_iterator lastFound_ = controls_.end();
     std::map<std::pair<std::string_view, int>, QButtonGroup*> radioGroups_;
     EventHandler eventHandler_;
     bool dying_ = false;

@@ -95,6 +95,16 @@ const ui::WindowTemplate& mainWindowTemplate() {
                 {"按钮5", ui::EventKind::Clicked},
                 {"按钮_查询国产", ui::EventKind::Clicked},
                 {"按钮9", ui::EventKind::Clicked},
+                {"编辑框1", ui::EventKind::EnterPressed},
+                {"编辑框_内径", ui::EventKind::EnterPressed},
+                {"编辑框_外径", ui::EventKind::EnterPressed},
+                {"编辑框_厚度", ui::EventKind::EnterPressed},
+                {"组合框_品牌", ui::EventKind::EnterPressed},
+                {"组合框_类型", ui::EventKind::EnterPressed},
+                {"编辑框2", ui::EventKind::EnterPressed},
+                {"组合框3", ui::EventKind::EnterPressed},
+                {"编辑框3", ui::EventKind::EnterPressed},
+                {"组合框4", ui::EventKind::EnterPressed},
             },
     };
     return main;

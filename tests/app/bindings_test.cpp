@@ -35,6 +35,8 @@ ControlKind kindRaising(EventKind event) {
     switch (event) {
         case EventKind::Clicked:
             return ControlKind::Button;
+        case EventKind::EnterPressed:
+            return ControlKind::EditBox;  // or a combo box, see below
         case EventKind::LeftButtonPressed:
             return ControlKind::Label;
         case EventKind::ItemSelected:
@@ -63,6 +65,9 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
             std::find_if(window->controls.begin(), window->controls.end(),
                          [&](const ui::ControlTemplate& c) { return c.name == binding.control; });
         ASSERT_NE(control, window->controls.end());
+        if (binding.event == EventKind::EnterPressed && control->kind == ControlKind::ComboBox) {
+            continue;
+        }
         EXPECT_EQ(control->kind, kindRaising(binding.event));
         if (binding.event == EventKind::ItemSelected) {
             EXPECT_EQ(control->menuItems.at(binding.item).caption, "查看");

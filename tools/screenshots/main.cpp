@@ -14,6 +14,7 @@
 #include "app/bindings/event_bindings.h"
 #include "app/startup/program.h"
 #include "app/ui/message_boxes.h"
+#include "app/ui/message_pump.h"
 #include "app/ui/window.h"
 #include "app/ui/window_manager.h"
 #include "app/windows/main_window_template.h"
@@ -41,6 +42,7 @@ int main(int argc, char** argv) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    lz::ui::chooseEventDispatcher();
     QApplication app(argc, argv);
     if (argc < 2) {
         return 2;

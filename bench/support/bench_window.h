@@ -1,0 +1,43 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lz::ui {
+class Window;
+}
+
+namespace lz::bench {
+
+// The program's main window as it starts, offscreen and without web engines, with its
+// catalogue deployed into a temporary data directory and message boxes answered at once.
+// Needs a QApplication; nullptr when the window could not be opened.
+class BenchWindow {
+public:
+    BenchWindow();
+    ~BenchWindow();
+    BenchWindow(const BenchWindow&) = delete;
+    BenchWindow& operator=(const BenchWindow&) = delete;
+
+    ui::Window* window() const { return window_; }
+    // The deployed catalogue, for the raw scans next to the program's own queries.
+    const std::string& cataloguePath() const { return cataloguePath_; }
+
+private:
+    std::string dataHome_;
+    std::string cataloguePath_;
+    ui::Window* window_ = nullptr;
+};
+
+// Runs `sql` straight on SQLite and reads the named columns of every row as text, as a
+// fill needs them: the floor any fill is measured against. Seconds.
+double rawScanSeconds(const std::string& cataloguePath, const std::string& sql,
+                      std::span<const std::string_view> columns);
+
+// This process's resident memory now and at its peak, in MiB.
+double residentMiB();
+double peakResidentMiB();
+
+}  // namespace lz::bench

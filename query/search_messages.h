@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string_view>
+
+namespace lz::query {
+
+// The bearing searches refuse empty input with their own caption; the price queries with
+// a shorter text under the message box's default caption.
+inline constexpr std::string_view kEmptySearchMessage = "查询内容不能为空！";
+inline constexpr std::string_view kEmptySearchCaption = "提示信息";
+inline constexpr std::string_view kEmptyPriceQueryMessage = "查询内容不能为空";
+
+}  // namespace lz::query
