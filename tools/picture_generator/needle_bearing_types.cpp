@@ -78,7 +78,7 @@ BearingModel needleRollerAndCageAssembly() {
     BearingModel model;
     model.typeName = QStringLiteral("滚针和保持架组件");
     model.designation = QStringLiteral("K 25x29x13");
-    model.sizeNote = QStringLiteral("Fw 25　Ew 29　Bc 13");
+    model.sizeNote = QStringLiteral("d 25　D 29　B 13");
     // The cage's rims beyond the needles' ends: a formed steel band, drawn brass-coloured so
     // it stands apart from the needles.
     for (qreal side : {-1.0, 1.0}) {
@@ -144,7 +144,7 @@ BearingModel combinedNeedleBearing() {
     BearingModel model;
     model.typeName = QStringLiteral("滚针组合轴承");
     model.designation = QStringLiteral("NKX 25");
-    model.sizeNote = QStringLiteral("Fw 25　D 37　C 30　（滚针和推力球组合轴承）");
+    model.sizeNote = QStringLiteral("d 25　D 37　C 30　（滚针和推力球组合轴承）");
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
     model.parts.push_back({roundedCorners(washer.polygon(), corner), Material::Steel, false});
     RollerSet needles{{needleMiddle - needleLength / 2, Fw / 2 + needle / 2},

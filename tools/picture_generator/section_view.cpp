@@ -170,9 +170,11 @@ void paintLabel(QPainter& painter, QPointF at, QPointF away, const QString& text
     const QSizeF size(metrics.horizontalAdvance(text) + 2, metrics.ascent());
     const QPointF centre =
         at + QPointF(away.x() * (size.width() / 2 + 2), away.y() * (size.height() / 2 + 2));
-    painter.drawText(QRectF(centre - QPointF(size.width() / 2, size.height() / 2 + 1),
-                            QSizeF(size.width(), size.height() + 4)),
-                     Qt::AlignCenter, text);
+    const QRectF box(centre - QPointF(size.width() / 2, size.height() / 2 + 1),
+                     QSizeF(size.width(), size.height() + 4));
+    // Letters break the lines and hatching they stand on, as on a printed drawing.
+    painter.fillRect(box.adjusted(1, 2, -1, -1), Qt::white);
+    painter.drawText(box, Qt::AlignCenter, text);
 }
 
 void paintDimension(QPainter& painter, const SheetMapping& map, const Dimension& dimension) {

@@ -131,7 +131,7 @@ BearingModel thrustSphericalRollerBearing() {
                       endRadius, endRadius, crown};
     rollers.count = 16;
     model.rollers.push_back(rollers);
-    model.angleLines.push_back({centre, 90 + slope, 14, {}});
+    model.angleLines.push_back({centre, 90 - slope, 14, {}});  // the rollers' axis
     addThrustDimensions(model, H, d, D, shaftWasherOutside * 2);
     return model;
 }
