@@ -167,14 +167,15 @@ BearingModel trackRoller() {
     // flanged head (hexagon socket) and a pressed-on side washer; B 36 overall.
     constexpr qreal D = 22, C = 12, studDiameter = 10, B = 36, needle = 2;
     constexpr qreal head = -7.4, ringLeft = -C / 2, ringRight = C / 2, washerRight = 7.0;
+    // The side washer sits on the shank, beside the stud's raceway.
     const qreal race = 6.2;
     const qreal ringBore = race + needle;
     const qreal shankEnd = head + B;
     SectionOutline stud;
     stud.to(head, 2.6).to(head + 3.2, 2.6).to(head + 3.2, 0);  // the socket, open at the head
     stud.to(shankEnd - 0.8, 0).to(shankEnd, 0).to(shankEnd, studDiameter / 2 - 0.6);
-    stud.to(shankEnd - 0.6, studDiameter / 2).to(washerRight, studDiameter / 2);
-    stud.to(washerRight, race).to(ringLeft - 0.1, race).to(ringLeft - 0.1, ringBore + 0.8);
+    stud.to(shankEnd - 0.6, studDiameter / 2).to(ringRight, studDiameter / 2);
+    stud.to(ringRight, race).to(ringLeft - 0.1, race).to(ringLeft - 0.1, ringBore + 0.8);
     stud.to(head, ringBore + 0.8);
     const QPolygonF studSection = stud.polygon();
     SectionOutline ring;

@@ -22,9 +22,11 @@ constexpr qreal kBaseThickness = 9;
 constexpr qreal kBoltSpacing = 105;
 constexpr qreal kBoltHole = 13;
 constexpr qreal kSeatRadius = 26;  // the insert's spherical outside, D 52
+// The seat as drawn: a hair larger, so that its outline stays clear of the insert's.
+constexpr qreal kSeatDrawn = kSeatRadius + 0.08;
 
 qreal seatEdge() {
-    return std::sqrt(kSeatRadius * kSeatRadius - kBossHalfWidth * kBossHalfWidth);
+    return std::sqrt(kSeatDrawn * kSeatDrawn - kBossHalfWidth * kBossHalfWidth);
 }
 
 // The housing: a turned boss round the spherical seat, a base plate with two bolt holes,
@@ -35,14 +37,14 @@ void addPillowBlock(BearingModel& model) {
     SectionOutline boss;
     boss.to(-kBossHalfWidth, kBossRadius).to(kBossHalfWidth, kBossRadius);
     boss.to(kBossHalfWidth, seatEdge());
-    boss.arc({0, 0}, kSeatRadius, edgeAngle, 180 - edgeAngle);
+    boss.arc({0, 0}, kSeatDrawn, edgeAngle, 180 - edgeAngle);
     model.parts.push_back({roundedCorners(boss.polygon(), 1.5), Material::Housing, true});
 
     const qreal baseTop = -kCentreHeight + kBaseThickness;
     SectionOutline below;
     below.to(-kBaseHalfWidth, -kCentreHeight).to(kBaseHalfWidth, -kCentreHeight);
     below.to(kBaseHalfWidth, baseTop).to(kBossHalfWidth, baseTop).to(kBossHalfWidth, -seatEdge());
-    below.arc({0, 0}, kSeatRadius, -edgeAngle, -180 + edgeAngle);
+    below.arc({0, 0}, kSeatDrawn, -edgeAngle, -180 + edgeAngle);
     below.to(-kBossHalfWidth, baseTop).to(-kBaseHalfWidth, baseTop);
     model.sectionRegions.push_back({roundedCorners(below.polygon(), 1.0), false});
 
@@ -92,7 +94,9 @@ BearingModel sphericalPlainBearing() {
     // convex sphere slides in the outer ring's concave one; no rolling elements.
     constexpr qreal d = 25, D = 42, B = 20, C = 16, sphere = 35.5 / 2;
     const qreal innerEdge = std::sqrt(sphere * sphere - (B / 2) * (B / 2));
-    const qreal outerEdge = std::sqrt(sphere * sphere - (C / 2) * (C / 2));
+    // The outer ring's sphere as drawn: a running clearance keeps the outlines apart.
+    const qreal outerSphere = sphere + 0.06;
+    const qreal outerEdge = std::sqrt(outerSphere * outerSphere - (C / 2) * (C / 2));
     const qreal innerAngle = qRadiansToDegrees(std::atan2(innerEdge, B / 2));
     const qreal outerAngle = qRadiansToDegrees(std::atan2(outerEdge, C / 2));
     SectionOutline inner;
@@ -101,7 +105,7 @@ BearingModel sphericalPlainBearing() {
     SectionOutline outer;
     outer.to(-C / 2, D / 2).to(-1.6, D / 2).to(-1.1, D / 2 - 0.8).to(1.1, D / 2 - 0.8);
     outer.to(1.6, D / 2).to(C / 2, D / 2).to(C / 2, outerEdge);
-    outer.arc({0, 0}, sphere, outerAngle, 180 - outerAngle);
+    outer.arc({0, 0}, outerSphere, outerAngle, 180 - outerAngle);
 
     BearingModel model;
     model.typeName = QStringLiteral("关节轴承");
