@@ -110,9 +110,11 @@ struct AngleLine {
     QString label;
 };
 
+// Where the cut-away view is seen from: turned `yaw` degrees about the vertical from straight
+// in front of the bearing's front face (+z) towards +x, and `pitch` degrees above.
 struct Camera {
-    qreal yaw = 38;       // degrees, from looking along the axis towards its right
-    qreal pitch = 22;     // degrees above
+    qreal yaw = 38;
+    qreal pitch = 22;
     qreal wedgeFrom = 0;  // the cut-away wedge, degrees about the axis from +x towards +y
     qreal wedgeTo = 90;
     bool axisUpright = false;  // shows the axis standing up (thrust bearings)

@@ -7,8 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
-#include <memory>
-#include <optional>
+#include <vector>
 
 #include "sheet_style.h"
 
@@ -625,7 +624,8 @@ void paintCutawayView(QPainter& painter, const QRectF& area, const BearingModel&
     }
 
     // Ink where the surface changes: another part, a cut face, a crease or a step in depth.
-    const double depthStep = 2.5 * pixel;
+    // A jump in depth of ten sub-pixels between neighbours is an edge seen side-on.
+    const double depthStep = 10 * pixel;
     const auto differs = [&](std::size_t a, std::size_t b) {
         const Hit& p = hits[a];
         const Hit& q = hits[b];
@@ -638,7 +638,7 @@ void paintCutawayView(QPainter& painter, const QRectF& area, const BearingModel&
         if (!p.section && dot(p.normal, q.normal) < 0.8) {
             return true;
         }
-        return std::abs(depth[a] - depth[b]) > depthStep * 4;
+        return std::abs(depth[a] - depth[b]) > depthStep;
     };
     std::vector<char> edge(hits.size(), 0);
     for (int y = 0; y < height; ++y) {
