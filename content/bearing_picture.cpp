@@ -1,10 +1,79 @@
 #include "content/bearing_picture.h"
 
-namespace lz::content {
+#include <string>
+#include <string_view>
 
-// Wired already; the picture window's actions are not written yet.
-void showBearingMenu(ui::Window&) {}
-void openBearingPicture(ui::Window&) {}
-void initBearingPictureWindow(ui::Window&) {}
+#include "app/ui/window.h"
+#include "app/ui/window_manager.h"
+#include "app/windows/picture_window_template.h"
+#include "content/selected_bearing.h"
+#include "content/type_pictures.h"
+
+namespace lz::content {
+namespace {
+
+constexpr std::string_view kBearingList = "超级列表框_主窗口";
+constexpr std::string_view kMenu = "右键";
+constexpr std::string_view kPictureBox = "图片框1";
+
+// The list's columns: 0 ID, 1 name, 2 new model, 3 old model, 4 inner diameter, 5 outer
+// diameter, 6 width, 7 brand, 8 type, 9 description.
+struct CopiedColumn {
+    int column;
+    std::string SelectedBearing::*field;
+};
+
+// In the order the record is filled; the ID (column 0) is not copied.
+constexpr CopiedColumn kCopiedColumns[] = {
+    {8, &SelectedBearing::type},          {1, &SelectedBearing::name},
+    {4, &SelectedBearing::innerDiameter}, {7, &SelectedBearing::brand},
+    {2, &SelectedBearing::newModel},      {5, &SelectedBearing::outerDiameter},
+    {9, &SelectedBearing::description},   {3, &SelectedBearing::oldModel},
+    {6, &SelectedBearing::width},
+};
+
+// Which edit box of the picture window shows which field (the names skip 6).
+struct ShownField {
+    std::string_view editBox;
+    std::string SelectedBearing::*field;
+};
+
+constexpr ShownField kShownFields[] = {
+    {"编辑框1", &SelectedBearing::name},          {"编辑框2", &SelectedBearing::innerDiameter},
+    {"编辑框3", &SelectedBearing::brand},         {"编辑框4", &SelectedBearing::newModel},
+    {"编辑框5", &SelectedBearing::outerDiameter}, {"编辑框9", &SelectedBearing::description},
+    {"编辑框7", &SelectedBearing::oldModel},      {"编辑框8", &SelectedBearing::width},
+};
+
+}  // namespace
+
+void showBearingMenu(ui::Window& mainWindow) {
+    mainWindow.popupMenu(kMenu, 3, 3);
+}
+
+void openBearingPicture(ui::Window& mainWindow) {
+    const int row = mainWindow.selectedRow(kBearingList);
+    if (row < 0) {
+        return;
+    }
+    SelectedBearing& bearing = selectedBearing();
+    for (const CopiedColumn& copied : kCopiedColumns) {
+        bearing.*copied.field = mainWindow.cellText(kBearingList, row, copied.column);
+    }
+    // Modeless and without a parent. An open window is only brought forward (restored when
+    // minimised) and keeps the bearing it was made for; the record just filled shows the
+    // next time the window is created.
+    ui::WindowManager::instance().open(windows::bearingPictureWindowTemplate());
+}
+
+void initBearingPictureWindow(ui::Window& pictureWindow) {
+    const SelectedBearing& bearing = selectedBearing();
+    if (const auto picture = findTypePicture(bearing.type)) {
+        pictureWindow.setPicture(kPictureBox, *picture);
+    }
+    for (const ShownField& shown : kShownFields) {
+        pictureWindow.setText(shown.editBox, bearing.*shown.field);
+    }
+}
 
 }  // namespace lz::content

@@ -1,11 +1,34 @@
 #include "content/web_links.h"
 
+#include "app/ui/message_boxes.h"
+#include "app/ui/window_manager.h"
+#include "app/windows/web_addresses.h"
+#include "app/windows/web_window_templates.h"
+#include "content/url_opener.h"
+
 namespace lz::content {
 
-// Wired already; the links are not written yet.
-void promptCompanySite(ui::Window&, int, int, int) {}
-void openOnlineSite(ui::Window&) {}
-void showImportedPriceWebWindow(ui::Window&) {}
-void showDomesticPriceWebWindow(ui::Window&) {}
+void promptCompanySite(ui::Window&, int, int, int) {
+    // Asked again on every press: no answer is remembered.
+    const ui::BoxAnswer answer =
+        ui::MessageBoxes::show("是否打开澜岳轴承网？", "软件协议", ui::BoxButtons::YesNo);
+    if (answer == ui::BoxAnswer::Yes) {
+        openUrl(windows::kCompanySite);
+    }
+}
+
+void openOnlineSite(ui::Window&) {
+    openUrl(windows::kOnlineQueryHome);
+}
+
+// Each click builds the window anew; while it is open the program's other windows take no
+// input, so its button cannot be clicked a second time meanwhile.
+void showImportedPriceWebWindow(ui::Window&) {
+    ui::WindowManager::instance().open(windows::importedPriceWebWindowTemplate(), true);
+}
+
+void showDomesticPriceWebWindow(ui::Window&) {
+    ui::WindowManager::instance().open(windows::domesticPriceWebWindowTemplate(), true);
+}
 
 }  // namespace lz::content

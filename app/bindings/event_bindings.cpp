@@ -68,6 +68,10 @@ constexpr std::array kBindings = {
     Binding{kMain, "超级列表框_主窗口", EventKind::RightClicked, -1,
             withoutArguments<content::showBearingMenu>},
     Binding{kMain, "超级列表框_主窗口", EventKind::CurrentItemChanged, -1, noAction},
+    // The help page tells users to double-click a row to see its drawing: it does what
+    // "查看" does on that row.
+    Binding{kMain, "超级列表框_主窗口", EventKind::RowDoubleClicked, -1,
+            withoutArguments<content::openBearingPicture>},
     Binding{kMain, "右键", EventKind::ItemSelected, 0,
             withoutArguments<content::openBearingPicture>},
     Binding{kMain, "按钮1", EventKind::Clicked, -1, withoutArguments<query::searchSingleField>},

@@ -196,6 +196,7 @@ QWidget* WindowWidgets::makeListView(const ControlTemplate& control, QWidget* pa
     const std::string_view name = control.name;
     list->setCurrentRowHandler([this, name] { raise(name, EventKind::CurrentItemChanged); });
     list->setRightClickHandler([this, name] { raise(name, EventKind::RightClicked); });
+    list->setRowDoubleClickHandler([this, name] { raise(name, EventKind::RowDoubleClicked); });
     return list;
 }
 

@@ -24,7 +24,7 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
     setFocusPolicy(Qt::ClickFocus);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
     setShowGrid(true);
     setSortingEnabled(false);
     setWordWrap(false);
@@ -67,6 +67,12 @@ void ListView::setCurrentRowHandler(std::function<void()> handler) {
 void ListView::setRightClickHandler(std::function<void()> handler) {
     connect(this, &QWidget::customContextMenuRequested, this,
             [handler = std::move(handler)](const QPoint&) { handler(); });
+}
+
+// Only double clicks that land on a row; the press before it has selected that row.
+void ListView::setRowDoubleClickHandler(std::function<void()> handler) {
+    connect(this, &QAbstractItemView::doubleClicked, this,
+            [handler = std::move(handler)](const QModelIndex&) { handler(); });
 }
 
 }  // namespace lz::ui

@@ -12,16 +12,19 @@ class ListModel;
 
 // A report-style list: header with left-aligned columns that can be dragged into another
 // order but never sorts, full-row single selection that stays visible without the focus,
-// grid lines, fixed row height, and the first column editable in place.
+// grid lines, fixed row height, and the first column editable in place with F2 (a double
+// click on a row is an event of its own, as in the platform's list views).
 class ListView : public QTableView {
 public:
     ListView(QWidget* parent, const std::vector<ListColumn>& columns);
 
     ListModel& rows() const { return *model_; }
 
-    // Raised when another row becomes the current row, and on a right-button click.
+    // Raised when another row becomes the current row, on a right-button click, and on a
+    // double click on a row.
     void setCurrentRowHandler(std::function<void()> handler);
     void setRightClickHandler(std::function<void()> handler);
+    void setRowDoubleClickHandler(std::function<void()> handler);
 
 private:
     ListModel* model_;

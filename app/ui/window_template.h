@@ -132,6 +132,7 @@ enum class EventKind {
     ItemSelected,        // menu item: index of the item
     CurrentItemChanged,  // list view
     RightClicked,        // list view
+    RowDoubleClicked,    // list view: a double click on a row
     ToolButtonClicked,   // toolbar: button index, separators counted
 };
 

@@ -84,6 +84,7 @@ const ui::WindowTemplate& mainWindowTemplate() {
                 {"标签12", ui::EventKind::LeftButtonPressed},
                 {"超级列表框_主窗口", ui::EventKind::RightClicked},
                 {"超级列表框_主窗口", ui::EventKind::CurrentItemChanged},
+                {"超级列表框_主窗口", ui::EventKind::RowDoubleClicked},
                 {"右键", ui::EventKind::ItemSelected},
                 {"按钮1", ui::EventKind::Clicked},
                 {"按钮搜索", ui::EventKind::Clicked},

@@ -43,6 +43,7 @@ ControlKind kindRaising(EventKind event) {
             return ControlKind::Menu;
         case EventKind::CurrentItemChanged:
         case EventKind::RightClicked:
+        case EventKind::RowDoubleClicked:
             return ControlKind::ListView;
         case EventKind::ToolButtonClicked:
             return ControlKind::ToolBar;

@@ -6,6 +6,7 @@
 #include <QTextStream>
 
 #include "sheet_style.h"
+#include "type_sheet.h"
 
 namespace picture_generator {
 
@@ -34,6 +35,14 @@ bool writeImage(const QImage& image, const QString& path, const char* format, in
 bool saveChartJpeg(const QImage& image, const QString& path) {
     if (image.width() != kChartWidth || image.height() != kChartHeight) {
         QTextStream(stderr) << path << ": chart has the wrong size\n";
+        return false;
+    }
+    return writeImage(image.convertToFormat(QImage::Format_RGB888), path, "jpg", kJpegQuality);
+}
+
+bool saveTypeJpeg(const QImage& image, const QString& path) {
+    if (image.width() != kTypePictureWidth || image.height() != kTypePictureHeight) {
+        QTextStream(stderr) << path << ": type picture has the wrong size\n";
         return false;
     }
     return writeImage(image.convertToFormat(QImage::Format_RGB888), path, "jpg", kJpegQuality);

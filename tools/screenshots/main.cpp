@@ -1,6 +1,6 @@
-// Takes a screenshot of every page of the main window, of the bearing picture window and of
-// a web window. Run under a real display (for example xvfb-run); the data directory is a
-// throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
+// Takes a screenshot of every page of the main window, of the bearing picture window for
+// three bearing types and of a web window. Run under a real display (for example xvfb-run); the
+// data directory is a throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QString>
 #include <cstdlib>
+#include <string>
 
 #include "app/bindings/event_bindings.h"
 #include "app/startup/program.h"
@@ -20,6 +21,7 @@
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
 #include "app/windows/web_window_templates.h"
+#include "query/result_list_fill.h"
 
 namespace {
 
@@ -79,12 +81,26 @@ int main(int argc, char** argv) {
         }
     }
 
+    // The picture window of a ball bearing, a tapered roller bearing and a housed unit, each
+    // opened as the user does: its row selected in the bearing list, then "查看".
     pressToolButton(1);
-    main.selectRow("超级列表框_主窗口", 0);
-    if (auto* picture =
-            WindowManager::instance().open(lz::windows::bearingPictureWindowTemplate())) {
-        shoot(out, "picture-window");
-        picture->close();
+    const struct {
+        int bh;
+        const char* shot;
+    } pictureRows[] = {{463, "picture-window-ball"},
+                       {6626, "picture-window-tapered-roller"},
+                       {58194, "picture-window-housed-unit"}};
+    for (const auto& row : pictureRows) {
+        lz::query::fillBearingList(main,
+                                   "select * from bearing where bh=" + std::to_string(row.bh));
+        main.selectRow("超级列表框_主窗口", 0);
+        lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 0}});
+        if (auto* picture =
+                WindowManager::instance().find(lz::windows::kBearingPictureWindowName)) {
+            shoot(out, row.shot);
+            picture->close();
+            settle(100);
+        }
     }
     if (auto* web =
             WindowManager::instance().open(lz::windows::importedPriceWebWindowTemplate(), true)) {
