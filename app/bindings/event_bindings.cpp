@@ -13,17 +13,10 @@
 #include "query/price_queries.h"
 
 namespace lz::bindings {
-namespace {
 
 using ui::EventArgs;
 using ui::EventKind;
 using ui::Window;
-
-// Adapters from the event's arguments to the actions' own parameters.
-template <void (*action)(Window&)>
-void withoutArguments(Window& window, const EventArgs&) {
-    action(window);
-}
 
 void startUp(Window& mainWindow, const EventArgs&) {
     startup::deployCatalogue(mainWindow, startup::defaultDeployment());
@@ -37,8 +30,9 @@ void bannerPressed(Window& mainWindow, const EventArgs& args) {
     content::promptCompanySite(mainWindow, args.x, args.y, args.keyState);
 }
 
-// Selecting rows in the bearing list is bound on purpose to nothing.
 void noAction(Window&, const EventArgs&) {}
+
+namespace {
 
 constexpr std::string_view kMain = windows::kMainWindowName;
 constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
@@ -76,13 +70,19 @@ std::span<const Binding> eventBindings() {
     return kBindings;
 }
 
-void dispatchEvent(ui::Window& window, const ui::Event& event) {
+const Binding* bindingFor(std::string_view window, const ui::Event& event) {
     for (const Binding& binding : kBindings) {
-        if (binding.window == window.name() && binding.control == event.control &&
+        if (binding.window == window && binding.control == event.control &&
             binding.event == event.kind && (binding.item < 0 || binding.item == event.args.index)) {
-            binding.action(window, event.args);
-            return;
+            return &binding;
         }
+    }
+    return nullptr;
+}
+
+void dispatchEvent(ui::Window& window, const ui::Event& event) {
+    if (const Binding* binding = bindingFor(window.name(), event)) {
+        binding->action(window, event.args);
     }
 }
 
