@@ -68,6 +68,18 @@ TEST_F(BoundedStatements, TheTimeLimitCountsFromTheOpeningNotPerRow) {
     EXPECT_TRUE(db_.IsEOF(handle));
     EXPECT_TRUE(db_.HasFailed(handle));
     EXPECT_LT(rows, CatalogueDatabase::kMaxRows) << "ended by the time limit";
+
+    // A cross join of a table with itself: rows without end, each one quick.
+    runSql(path_,
+           "INSERT INTO bearing (bh) WITH RECURSIVE c(x) AS (SELECT 100 UNION ALL "
+           "SELECT x + 1 FROM c WHERE x < 2100) SELECT x FROM c;");
+    ASSERT_TRUE(db_.OpenMdbDatabase(path_.string()));
+    db_.setQueryTimeout(200ms);
+    const RecordSetHandle crossJoin = db_.OpenTable("select * from bearing a, bearing b");
+    ASSERT_GT(crossJoin, 0);
+    rowsUntilTheEnd(db_, crossJoin, 20s);
+    EXPECT_TRUE(db_.IsEOF(crossJoin));
+    EXPECT_TRUE(db_.HasFailed(crossJoin));
 }
 
 TEST_F(BoundedStatements, AResultEndsAfterAMillionRows) {
