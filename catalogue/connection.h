@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/catalogue_database.h"
 #include "catalogue/record_set.h"
@@ -45,13 +46,14 @@ private:
     };
 
     Connection(sqlite3* db, bool readOnly, std::string connectionString,
-               std::chrono::milliseconds queryTimeout);
+               std::chrono::milliseconds queryTimeout, std::vector<std::string> tables);
     Slot* slotOf(RecordSetHandle handle);
 
     sqlite3* db_;
     bool readOnly_;
     std::string connectionString_;
     QueryDeadline deadline_;
+    std::vector<std::string> readableTables_;  // the file's own tables, read at the open
     std::array<Slot, CatalogueDatabase::kRecordSetSlots> slots_;
     std::size_t lastSlot_ = 0;  // callers read one record set many times in a row
 };

@@ -12,11 +12,15 @@ namespace lz::query {
 
 inline constexpr std::string_view kNoMatchMessage = "对不起，没有符合你查询条件的型号记录";
 inline constexpr std::string_view kNoMatchCaption = "提示信息";
+inline constexpr std::string_view kReadFailedMessage = "读取数据出错，列表可能不完整";
+inline constexpr std::string_view kReadFailedCaption = "提示信息";
 
 // Empties `list` on the main window, runs `sql` on the catalogue connection and appends
 // one row per record, handling pending window messages after every row so the window
 // stays usable. When nothing comes back (empty result, closed connection, rejected
-// statement) it shows the no-match message once and leaves the list empty.
+// statement) it shows the no-match message once and leaves the list empty. When the
+// record set fails part way (a damaged file, a query over its limits), the rows listed so
+// far stay and the read-failed message says once that the list may be incomplete.
 //
 // A fill that finds, after handling messages, that a newer fill of the same list has
 // started meanwhile stops there and closes its record set, so the list shows only the
