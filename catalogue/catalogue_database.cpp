@@ -46,6 +46,11 @@ bool CatalogueDatabase::IsEOF(RecordSetHandle handle) const {
     return recordSet == nullptr || recordSet->isEOF();
 }
 
+bool CatalogueDatabase::HasFailed(RecordSetHandle handle) const {
+    const CMRecordSet* recordSet = connection_ ? connection_->recordSet(handle) : nullptr;
+    return recordSet != nullptr && recordSet->failed();
+}
+
 void CatalogueDatabase::MoveFirst(RecordSetHandle handle) {
     if (CMRecordSet* recordSet = connection_ ? connection_->recordSet(handle) : nullptr) {
         recordSet->moveFirst();

@@ -24,7 +24,12 @@ using RecordSetHandle = std::int32_t;
 class CatalogueDatabase {
 public:
     static constexpr int kRecordSetSlots = 30;
+    // How long a record set may live, from OpenTable on, before it is failed.
     static constexpr int kQueryTimeoutSeconds = 15;
+    // Far above the 100,677 rows of all three tables together.
+    static constexpr std::int64_t kMaxRows = 1'000'000;
+    // The longest text or byte value a statement may read or produce.
+    static constexpr int kMaxCellBytes = 64 * 1024;
 
     CatalogueDatabase();
     ~CatalogueDatabase();
@@ -47,10 +52,15 @@ public:
 
     // Runs one SELECT; the record set stands on its first row, or at its end when the
     // result is empty. 0 when not connected, `sql` is empty, all slots are taken, the
-    // statement is rejected or runs longer than the query timeout.
+    // statement is rejected, or its first row cannot be read (an error, the query timeout).
     RecordSetHandle OpenTable(std::string_view sql);
 
     bool IsEOF(RecordSetHandle handle) const;  // true for 0 and unknown handles as well
+    // True when the record set's end came from a failure rather than its last row: a read
+    // error, the query timeout (counted over the record set's whole life), more than
+    // kMaxRows rows or a value over kMaxCellBytes. IsEOF is then true as well. False for 0
+    // and unknown handles.
+    bool HasFailed(RecordSetHandle handle) const;
     void MoveFirst(RecordSetHandle handle);
     void MoveNext(RecordSetHandle handle);
     // Case-sensitive, byte-for-byte column lookup; first match wins; none when unknown.
@@ -64,8 +74,8 @@ public:
     std::string connectionString() const;
     int openRecordSetCount() const;
 
-    // How long one step of a statement may run before it is abandoned and fails; applies
-    // to the current connection and to later ones.
+    // How long a record set may live, from its opening, before its statement is abandoned
+    // and the record set fails; applies to the current connection and to later ones.
     void setQueryTimeout(std::chrono::milliseconds timeout);
 
 private:

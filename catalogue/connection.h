@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "catalogue/catalogue_database.h"
 #include "catalogue/record_set.h"
@@ -52,7 +53,7 @@ private:
     };
 
     Connection(sqlite3* db, bool readOnly, std::string connectionString,
-               std::chrono::milliseconds queryTimeout);
+               std::chrono::milliseconds queryTimeout, std::vector<std::string> tables);
     // Checks that `db` holds the catalogue and puts it under the reading-only rule; closes
     // `db` and gives nothing otherwise.
     static std::unique_ptr<Connection> adopt(sqlite3* db, bool readOnly,
@@ -64,6 +65,7 @@ private:
     bool readOnly_;
     std::string connectionString_;
     QueryDeadline deadline_;
+    std::vector<std::string> readableTables_;  // the file's own tables, read at the open
     std::array<Slot, CatalogueDatabase::kRecordSetSlots> slots_;
     std::size_t lastSlot_ = 0;  // callers read one record set many times in a row
 };

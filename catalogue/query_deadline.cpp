@@ -14,14 +14,8 @@ void QueryDeadline::watch(sqlite3* db) {
 }
 
 int QueryDeadline::onProgress(void* self) {
-    auto& deadline = *static_cast<QueryDeadline*>(self);
-    const auto now = std::chrono::steady_clock::now();
-    if (!deadline.running_) {
-        deadline.running_ = true;
-        deadline.expiry_ = now + deadline.limit_;
-        return 0;
-    }
-    return now >= deadline.expiry_ ? 1 : 0;
+    const auto& deadline = *static_cast<const QueryDeadline*>(self);
+    return Clock::now() >= deadline.expiry_ ? 1 : 0;
 }
 
 }  // namespace lz::catalogue

@@ -33,7 +33,7 @@ bool sameName(const std::string& name, std::string_view column) {
 }  // namespace
 
 std::unique_ptr<CMRecordSet> CMRecordSet::open(sqlite3* db, std::string_view sql,
-                                               QueryDeadline& deadline) {
+                                               QueryDeadline& deadline, std::int64_t maxRows) {
     // A copy ending in NUL, so that the tail SQLite reports can be scanned safely and a
     // NUL inside the text cannot hide a second statement.
     const std::string text(sql);
@@ -43,14 +43,15 @@ std::unique_ptr<CMRecordSet> CMRecordSet::open(sqlite3* db, std::string_view sql
     }
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
-    deadline.restart();
+    const auto expiry = deadline.fromNow();
+    deadline.enforce(expiry);
     if (sqlite3_prepare_v2(db, text.c_str(), static_cast<int>(text.size() + 1), &statement,
                            &tail) != SQLITE_OK ||
         statement == nullptr) {
         sqlite3_finalize(statement);
         return nullptr;
     }
-    std::unique_ptr<CMRecordSet> recordSet(new CMRecordSet(statement, deadline));
+    std::unique_ptr<CMRecordSet> recordSet(new CMRecordSet(statement, deadline, expiry, maxRows));
     if (tail == nullptr || !onlySeparatorsFollow(tail) || !sqlite3_stmt_readonly(statement) ||
         sqlite3_column_count(statement) == 0) {
         return nullptr;
@@ -68,33 +69,60 @@ std::unique_ptr<CMRecordSet> CMRecordSet::open(sqlite3* db, std::string_view sql
         }
     }
 
-    deadline.restart();
-    const int first = sqlite3_step(statement);
-    if (first != SQLITE_ROW && first != SQLITE_DONE) {
+    const bool hasRow = recordSet->step();
+    if (recordSet->failed_) {
         return nullptr;
     }
-    recordSet->empty_ = recordSet->eof_ = first == SQLITE_DONE;
-    recordSet->onFirstRow_ = !recordSet->empty_;
+    recordSet->empty_ = recordSet->eof_ = !hasRow;
+    recordSet->onFirstRow_ = hasRow;
     return recordSet;
 }
 
-CMRecordSet::CMRecordSet(sqlite3_stmt* statement, QueryDeadline& deadline)
-    : statement_(statement), deadline_(deadline) {}
+CMRecordSet::CMRecordSet(sqlite3_stmt* statement, QueryDeadline& deadline,
+                         QueryDeadline::Clock::time_point expiry, std::int64_t maxRows)
+    : statement_(statement), deadline_(deadline), expiry_(expiry), maxRows_(maxRows) {}
 
 CMRecordSet::~CMRecordSet() {
     sqlite3_finalize(statement_);
 }
 
 bool CMRecordSet::step() {
-    deadline_.restart();
-    return sqlite3_step(statement_) == SQLITE_ROW;
+    // The progress handler only looks at the clock while a statement runs; rows that come
+    // quickly are checked here.
+    if (QueryDeadline::Clock::now() >= expiry_) {
+        fail();
+        return false;
+    }
+    deadline_.enforce(expiry_);
+    const int result = sqlite3_step(statement_);
+    if (result == SQLITE_ROW) {
+        if (++row_ > maxRows_) {
+            fail();
+            return false;
+        }
+        return true;
+    }
+    if (result != SQLITE_DONE) {
+        fail();
+    }
+    return false;
+}
+
+void CMRecordSet::fail() {
+    failed_ = true;
+    eof_ = true;
+    onFirstRow_ = false;
+    // Ends the statement's read of the file now rather than when the caller closes it.
+    sqlite3_reset(statement_);
 }
 
 void CMRecordSet::moveFirst() {
-    if (empty_ || onFirstRow_) {
+    // A failed record set stays failed: going round again would only show the same half.
+    if (empty_ || onFirstRow_ || failed_) {
         return;
     }
     sqlite3_reset(statement_);
+    row_ = 0;
     eof_ = !step();
     onFirstRow_ = !eof_;
 }

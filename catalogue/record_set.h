@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -16,18 +17,24 @@ namespace lz::catalogue {
 // One open query: a forward cursor over the rows of one SELECT that can go back to its
 // first row. SQLite steps through the result as the caller moves, which is safe because
 // nothing ever writes to the catalogue while record sets are open.
+//
+// A step that fails (a damaged page, the deadline, a cell over the length limit, more rows
+// than `maxRows`) ends the record set as failed: it stands at its end like one that ran out
+// of rows, and says so through failed(), so that a caller never takes half a result for
+// the whole.
 class CMRecordSet {
 public:
     // Prepares and runs the first statement of `sql`; nothing when the text is not exactly
     // one read-only statement with result columns, or when preparing or the first step
-    // fails. `deadline` must outlive the record set.
+    // fails. The record set's deadline runs from now. `deadline` must outlive it.
     static std::unique_ptr<CMRecordSet> open(sqlite3* db, std::string_view sql,
-                                             QueryDeadline& deadline);
+                                             QueryDeadline& deadline, std::int64_t maxRows);
     ~CMRecordSet();
     CMRecordSet(const CMRecordSet&) = delete;
     CMRecordSet& operator=(const CMRecordSet&) = delete;
 
     bool isEOF() const { return eof_; }
+    bool failed() const { return failed_; }
     void moveFirst();
     void moveNext();
     // None when the name is unknown or the record set stands after its last row.
@@ -40,12 +47,18 @@ private:
         ColumnKind kind;
     };
 
-    CMRecordSet(sqlite3_stmt* statement, QueryDeadline& deadline);
-    // Moves to the next row; false at the end and on any failure, a timeout included.
+    CMRecordSet(sqlite3_stmt* statement, QueryDeadline& deadline,
+                QueryDeadline::Clock::time_point expiry, std::int64_t maxRows);
+    // Moves to the next row; false at the end and on any failure, which also marks the
+    // record set failed.
     bool step();
+    void fail();
 
     sqlite3_stmt* statement_;
     QueryDeadline& deadline_;
+    QueryDeadline::Clock::time_point expiry_;
+    std::int64_t maxRows_;
+    std::int64_t row_ = 0;  // 1 on the first row
     // Only the first of several result columns of one name, so the lookup may start
     // anywhere and still find the first match.
     std::vector<Column> columns_;
@@ -55,6 +68,7 @@ private:
     bool empty_ = true;
     bool eof_ = true;
     bool onFirstRow_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace lz::catalogue

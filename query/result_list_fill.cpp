@@ -49,10 +49,15 @@ void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_
             return;
         }
         if (mainWindow.listGeneration(list.listName) != generation) {
-            break;  // a newer fill of this list has taken it over
+            database.CloseTable(handle);
+            return;  // a newer fill of this list has taken it over
         }
     }
+    const bool readFailed = database.HasFailed(handle);
     database.CloseTable(handle);
+    if (readFailed) {
+        ui::MessageBoxes::show(kReadFailedMessage, kReadFailedCaption);
+    }
 }
 
 void fillBearingList(ui::Window& mainWindow, std::string_view sql) {

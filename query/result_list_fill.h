@@ -14,7 +14,9 @@ namespace lz::query {
 // Empties `list` on the main window, runs `sql` on the catalogue connection and appends
 // one row per record, handling pending window messages after every row so the window
 // stays usable. When nothing comes back (empty result, closed connection, rejected
-// statement) it shows the no-match message once and leaves the list empty.
+// statement) it shows the no-match message once and leaves the list empty. When the
+// record set fails part way (a damaged file, a query over its limits), the rows listed so
+// far stay and the read-failed message says once that the list may be incomplete.
 //
 // A fill that finds, after handling messages, that a newer fill of the same list has
 // started meanwhile stops there and closes its record set, so the list shows only the

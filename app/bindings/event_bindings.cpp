@@ -13,17 +13,10 @@
 #include "query/price_queries.h"
 
 namespace lz::bindings {
-namespace {
 
 using ui::EventArgs;
 using ui::EventKind;
 using ui::Window;
-
-// Adapters from the event's arguments to the actions' own parameters.
-template <void (*action)(Window&)>
-void withoutArguments(Window& window, const EventArgs&) {
-    action(window);
-}
 
 void startUp(Window& mainWindow, const EventArgs&) {
     startup::deployCatalogue(mainWindow, startup::defaultDeployment());
@@ -37,26 +30,32 @@ void bannerPressed(Window& mainWindow, const EventArgs& args) {
     content::promptCompanySite(mainWindow, args.x, args.y, args.keyState);
 }
 
-// Selecting rows in the bearing list is bound on purpose to nothing.
 void noAction(Window&, const EventArgs&) {}
 
 // Enter in a search field runs the search of the field's button, as a click would; like a
 // click, it does nothing while that button is disabled.
-template <const std::string_view& button, void (*action)(Window&)>
-void enterRuns(Window& mainWindow, const EventArgs&) {
+namespace {
+void runIfEnabled(Window& mainWindow, std::string_view button, void (*action)(Window&)) {
     if (mainWindow.isEnabled(button)) {
         action(mainWindow);
     }
 }
+}  // namespace
 
-constexpr std::string_view kSingleFieldButton = "按钮1";
-constexpr std::string_view kCombinedButton = "按钮搜索";
-constexpr std::string_view kImportedPriceButton = "按钮12";
-constexpr std::string_view kDomesticPriceButton = "按钮_查询国产";
-constexpr auto enterSingleField = enterRuns<kSingleFieldButton, query::searchSingleField>;
-constexpr auto enterCombined = enterRuns<kCombinedButton, query::searchCombined>;
-constexpr auto enterImportedPrice = enterRuns<kImportedPriceButton, query::runImportedPriceQuery>;
-constexpr auto enterDomesticPrice = enterRuns<kDomesticPriceButton, query::runDomesticPriceQuery>;
+void enterSingleField(Window& mainWindow, const EventArgs&) {
+    runIfEnabled(mainWindow, "按钮1", query::searchSingleField);
+}
+void enterCombined(Window& mainWindow, const EventArgs&) {
+    runIfEnabled(mainWindow, "按钮搜索", query::searchCombined);
+}
+void enterImportedPrice(Window& mainWindow, const EventArgs&) {
+    runIfEnabled(mainWindow, "按钮12", query::runImportedPriceQuery);
+}
+void enterDomesticPrice(Window& mainWindow, const EventArgs&) {
+    runIfEnabled(mainWindow, "按钮_查询国产", query::runDomesticPriceQuery);
+}
+
+namespace {
 
 constexpr std::string_view kMain = windows::kMainWindowName;
 constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
@@ -108,13 +107,19 @@ std::span<const Binding> eventBindings() {
     return kBindings;
 }
 
-void dispatchEvent(ui::Window& window, const ui::Event& event) {
+const Binding* bindingFor(std::string_view window, const ui::Event& event) {
     for (const Binding& binding : kBindings) {
-        if (binding.window == window.name() && binding.control == event.control &&
+        if (binding.window == window && binding.control == event.control &&
             binding.event == event.kind && (binding.item < 0 || binding.item == event.args.index)) {
-            binding.action(window, event.args);
-            return;
+            return &binding;
         }
+    }
+    return nullptr;
+}
+
+void dispatchEvent(ui::Window& window, const ui::Event& event) {
+    if (const Binding* binding = bindingFor(window.name(), event)) {
+        binding->action(window, event.args);
     }
 }
 

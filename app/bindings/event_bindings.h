@@ -22,8 +22,27 @@ struct Binding {
 // The whole binding of the program, in one table.
 std::span<const Binding> eventBindings();
 
+// The binding an event of a window runs: the first line that matches; none when unbound.
+const Binding* bindingFor(std::string_view window, const ui::Event& event);
+
 // The event sink of the window manager: runs the action bound to the event, if any.
 // Events without a binding are ignored.
 void dispatchEvent(ui::Window& window, const ui::Event& event);
+
+// The table's actions: adapters from an event's arguments to the actions' own parameters.
+template <void (*action)(ui::Window&)>
+void withoutArguments(ui::Window& window, const ui::EventArgs&) {
+    action(window);
+}
+void startUp(ui::Window& mainWindow, const ui::EventArgs& args);
+void toolbarClicked(ui::Window& mainWindow, const ui::EventArgs& args);
+void bannerPressed(ui::Window& mainWindow, const ui::EventArgs& args);
+// Selecting rows in the bearing list is bound on purpose to nothing.
+void noAction(ui::Window& window, const ui::EventArgs& args);
+// Enter in a search field: the search of the field's button, unless that button is disabled.
+void enterSingleField(ui::Window& mainWindow, const ui::EventArgs& args);
+void enterCombined(ui::Window& mainWindow, const ui::EventArgs& args);
+void enterImportedPrice(ui::Window& mainWindow, const ui::EventArgs& args);
+void enterDomesticPrice(ui::Window& mainWindow, const ui::EventArgs& args);
 
 }  // namespace lz::bindings

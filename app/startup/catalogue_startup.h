@@ -24,12 +24,13 @@ struct CatalogueDeployment {
 CatalogueDeployment defaultDeployment();
 
 // Start-up, run by the main window's created event before the window is first shown:
-// writes a fresh copy of the catalogue (delete, write, mark hidden; each result ignored),
+// puts a fresh copy of the catalogue in place (see CatalogueDeployer; nothing is reported),
 // then openCatalogue.
 void deployCatalogue(ui::Window& mainWindow, const CatalogueDeployment& deployment);
 
-// Opens the deployed catalogue on the main window's connection ("连接失败" when that
-// fails), then lists the first bearings either way.
-void openCatalogue(ui::Window& mainWindow, const std::string& directory);
+// Opens the deployed catalogue on the main window's connection ("连接失败" when there is
+// no usable one), then lists the first bearings either way. An earlier copy, left in place
+// because no fresh one could be written (`freshCopy` false), is checked whole first.
+void openCatalogue(ui::Window& mainWindow, const std::string& directory, bool freshCopy = false);
 
 }  // namespace lz::startup

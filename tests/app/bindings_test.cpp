@@ -11,6 +11,10 @@
 #include "app/windows/picture_window_template.h"
 #include "app/windows/web_window_templates.h"
 #include "catalogue/catalogue_database.h"
+#include "content/bearing_picture.h"
+#include "content/web_links.h"
+#include "query/bearing_search.h"
+#include "query/price_queries.h"
 #include "query/result_list_fill.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/small_catalogue.h"
@@ -91,6 +95,64 @@ TEST(EventBindings, BindExactlyTheEventsTheTemplatesWire) {
          {&windows::importedPriceWebWindowTemplate(), &windows::domesticPriceWebWindowTemplate()}) {
         EXPECT_TRUE(web->wiredEvents.empty()) << web->name;
     }
+}
+
+// Which action each event runs, line by line as the program wires them.
+TEST(EventBindings, EachEventRunsItsOwnAction) {
+    struct Expected {
+        std::string_view window;
+        std::string_view control;
+        EventKind event;
+        int item;
+        Action action;
+    };
+    const std::string_view main = windows::kMainWindowName;
+    const std::string_view picture = windows::kBearingPictureWindowName;
+    const Expected expected[] = {
+        {main, "", EventKind::Created, -1, startUp},
+        {main, "工具条", EventKind::ToolButtonClicked, 3, toolbarClicked},
+        {main, "标签12", EventKind::LeftButtonPressed, -1, bannerPressed},
+        {main, "超级列表框_主窗口", EventKind::RightClicked, -1,
+         withoutArguments<content::showBearingMenu>},
+        {main, "超级列表框_主窗口", EventKind::CurrentItemChanged, -1, noAction},
+        {main, "右键", EventKind::ItemSelected, 0, withoutArguments<content::openBearingPicture>},
+        {main, "按钮1", EventKind::Clicked, -1, withoutArguments<query::searchSingleField>},
+        {main, "按钮搜索", EventKind::Clicked, -1, withoutArguments<query::searchCombined>},
+        {main, "按钮2", EventKind::Clicked, -1, withoutArguments<query::searchByBrand>},
+        {main, "按钮3", EventKind::Clicked, -1, withoutArguments<query::searchByType>},
+        {main, "按钮11", EventKind::Clicked, -1, withoutArguments<query::searchByDimensions>},
+        {main, "按钮4", EventKind::Clicked, -1, withoutArguments<content::openOnlineSite>},
+        {main, "按钮12", EventKind::Clicked, -1, withoutArguments<query::runImportedPriceQuery>},
+        {main, "按钮5", EventKind::Clicked, -1,
+         withoutArguments<content::showImportedPriceWebWindow>},
+        {main, "按钮_查询国产", EventKind::Clicked, -1,
+         withoutArguments<query::runDomesticPriceQuery>},
+        {main, "按钮9", EventKind::Clicked, -1,
+         withoutArguments<content::showDomesticPriceWebWindow>},
+        {picture, "", EventKind::Created, -1, withoutArguments<content::initBearingPictureWindow>},
+        {main, "超级列表框_主窗口", EventKind::RowDoubleClicked, -1,
+         withoutArguments<content::openBearingPicture>},
+        {main, "编辑框1", EventKind::EnterPressed, -1, enterSingleField},
+        {main, "编辑框_内径", EventKind::EnterPressed, -1, enterCombined},
+        {main, "编辑框_外径", EventKind::EnterPressed, -1, enterCombined},
+        {main, "编辑框_厚度", EventKind::EnterPressed, -1, enterCombined},
+        {main, "组合框_品牌", EventKind::EnterPressed, -1, enterCombined},
+        {main, "组合框_类型", EventKind::EnterPressed, -1, enterCombined},
+        {main, "编辑框2", EventKind::EnterPressed, -1, enterImportedPrice},
+        {main, "组合框3", EventKind::EnterPressed, -1, enterImportedPrice},
+        {main, "编辑框3", EventKind::EnterPressed, -1, enterDomesticPrice},
+        {main, "组合框4", EventKind::EnterPressed, -1, enterDomesticPrice},
+    };
+    for (const Expected& line : expected) {
+        SCOPED_TRACE(std::string(line.window) + " / " + std::string(line.control));
+        const Binding* binding = bindingFor(line.window, {line.control, line.event, {line.item}});
+        ASSERT_NE(binding, nullptr);
+        EXPECT_EQ(binding->action, line.action);
+    }
+    // The menu has one item: any other index runs nothing.
+    EXPECT_EQ(bindingFor(main, {"右键", EventKind::ItemSelected, {1}}), nullptr);
+    EXPECT_EQ(bindingFor(main, {"单选框1", EventKind::Clicked, {}}), nullptr);
+    EXPECT_EQ(bindingFor(picture, {"", EventKind::Clicked, {}}), nullptr);
 }
 
 class PageSwitchTest : public test::MainWindowTest {

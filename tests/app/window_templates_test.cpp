@@ -33,6 +33,32 @@ const ControlTemplate& control(const WindowTemplate& window, std::string_view na
     return missing;
 }
 
+// Tab stops by kind: on for what takes input, off for everything else.
+bool takesTabStop(lz::ui::ControlKind kind) {
+    using lz::ui::ControlKind;
+    switch (kind) {
+        case ControlKind::Button:
+        case ControlKind::EditBox:
+        case ControlKind::ComboBox:
+        case ControlKind::RadioButton:
+        case ControlKind::CheckBox:
+        case ControlKind::WebView:
+            return true;
+        case ControlKind::Label:
+        case ControlKind::GroupBox:
+        case ControlKind::TabControl:
+        case ControlKind::ListView:
+        case ControlKind::PictureBox:
+        case ControlKind::StatusBar:
+        case ControlKind::ToolBar:
+        case ControlKind::Menu:
+        case ControlKind::DatabaseConnection:
+        case ControlKind::RecordSet:
+            return false;
+    }
+    return false;
+}
+
 TEST(WindowTemplates, AreSoundAndConsistentWithTheirRules) {
     std::set<std::string_view> windowNames;
     for (const WindowTemplate* window : allTemplates()) {
@@ -44,8 +70,18 @@ TEST(WindowTemplates, AreSoundAndConsistentWithTheirRules) {
         std::set<std::string_view> controlNames;
         for (const ControlTemplate& each : window->controls) {
             EXPECT_TRUE(controlNames.insert(each.name).second) << "duplicate " << each.name;
-            EXPECT_EQ(each.tabStop, lz::ui::isTabStopKind(each.kind)) << each.name;
+            EXPECT_EQ(each.tabStop, takesTabStop(each.kind)) << each.name;
         }
+    }
+    // And a few by name, so that a wrong kind cannot hide a wrong flag.
+    const WindowTemplate& main = lz::windows::mainWindowTemplate();
+    for (const char* stop :
+         {"按钮1", "编辑框_内径", "组合框_品牌", "单选框6", "选择框1", "超文本浏览框1", "按钮11"}) {
+        EXPECT_TRUE(control(main, stop).tabStop) << stop;
+    }
+    for (const char* skipped :
+         {"标签12", "分组框1", "选择夹1", "超级列表框_主窗口", "图片框2", "状态条", "工具条"}) {
+        EXPECT_FALSE(control(main, skipped).tabStop) << skipped;
     }
 }
 

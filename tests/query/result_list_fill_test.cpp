@@ -3,15 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <sqlite3.h>
+
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QPushButton>
+#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "app/ui/window.h"
+#include "app/ui/window_manager.h"
+#include "app/windows/main_window_template.h"
 #include "catalogue/catalogue_database.h"
 #include "query/initial_listing.h"
 #include "tests/app_support/main_window_fixture.h"
+#include "tests/support/damaged_catalogue.h"
 #include "tests/support/small_catalogue.h"
 
 namespace lz::query {
@@ -37,6 +44,24 @@ constexpr std::string_view kPrices =
 // Runs `work` from inside the next message handling, as a click during a fill would.
 void duringNextMessages(std::function<void()> work) {
     QMetaObject::invokeMethod(qApp, std::move(work), Qt::QueuedConnection);
+}
+
+void runSqlOn(const std::string& path, const char* sql) {
+    sqlite3* db = nullptr;
+    sqlite3_open(path.c_str(), &db);
+    sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+    sqlite3_close(db);
+}
+
+// True when no connection of this process reads the file: an open read (a record set
+// standing on a row) would keep another connection from locking it for writing.
+bool fileIsFree(const std::filesystem::path& path) {
+    sqlite3* db = nullptr;
+    const bool free =
+        sqlite3_open(path.c_str(), &db) == SQLITE_OK &&
+        sqlite3_exec(db, "BEGIN EXCLUSIVE; COMMIT;", nullptr, nullptr, nullptr) == SQLITE_OK;
+    sqlite3_close(db);
+    return free;
 }
 
 class ResultListFillTest : public test::MainWindowTest {
@@ -75,7 +100,14 @@ TEST_F(ResultListFillTest, CellsShowTheFieldsAsText) {
 TEST_F(ResultListFillTest, NoMatchEmptiesTheListAndSaysSoOnce) {
     fillBearingList(*main_, "select * from bearing");
     ASSERT_EQ(rows(kBearingList), 300);
+    int rowsWhenTheBoxAppeared = -1;
+    ui::MessageBoxes::setResponder([&](const ui::BoxRequest& request) {
+        rowsWhenTheBoxAppeared = rows(kBearingList);
+        boxes_.push_back(request);
+        return ui::BoxAnswer::Ok;
+    });
     fillBearingList(*main_, "select * from bearing where newno like '%nothing%'");
+    EXPECT_EQ(rowsWhenTheBoxAppeared, 0) << "the list is empty before the message shows";
     EXPECT_EQ(rows(kBearingList), 0);
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].text, kNoMatch);
@@ -134,9 +166,62 @@ TEST_F(ResultListFillTest, TheInitialListingDuringAFillReplacesItsResult) {
 }
 
 TEST_F(ResultListFillTest, ClosingTheMainWindowDuringAFillEndsTheFillQuietly) {
-    duringNextMessages([this] { main_->close(); });
+    // As in the program, the fill runs inside a click's event, so the closed window stays
+    // in memory until the event is over and can be looked at afterwards.
+    ui::WindowManager::instance().setEventSink([](ui::Window& window, const ui::Event& event) {
+        if (event.control == "按钮1" && event.kind == ui::EventKind::Clicked) {
+            fillBearingList(window, "select * from bearing");
+        }
+    });
+    int rowsWhenClosed = -1;
+    duringNextMessages([this, &rowsWhenClosed] {
+        rowsWhenClosed = rows(kBearingList);
+        main_->close();
+    });
+    qobject_cast<QPushButton*>(main_->widgetForTesting("按钮1"))->click();
+
+    EXPECT_GE(rowsWhenClosed, 1);
+    EXPECT_EQ(rows(kBearingList), rowsWhenClosed) << "no row was added after the close";
+    EXPECT_TRUE(boxes_.empty());
+
+    // The record set goes with the window: nothing holds the file any longer.
+    QCoreApplication::processEvents();
+    ASSERT_EQ(ui::WindowManager::instance().find(windows::kMainWindowName), nullptr);
+    EXPECT_TRUE(fileIsFree(home_.path() / "small.db"));
+}
+
+TEST_F(ResultListFillTest, AReadErrorPartWayKeepsTheRowsAndSaysSoOnce) {
+    const std::string path = (home_.path() / "damaged.db").string();
+    const int rowsBefore = test::writeCatalogueWithADamagedPage(path, 400);
+    ASSERT_GT(rowsBefore, 0);
+    ASSERT_TRUE(database().OpenMdbDatabase(path));
+
     fillBearingList(*main_, "select * from bearing");
-    SUCCEED() << "no crash, no message";
+    EXPECT_EQ(rows(kBearingList), rowsBefore);
+    EXPECT_EQ(main_->cellText(kBearingList.listName, rowsBefore - 1, 0),
+              std::to_string(rowsBefore));
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "读取数据出错，列表可能不完整");
+    EXPECT_EQ(boxes_[0].caption, "提示信息");
+    EXPECT_EQ(boxes_[0].buttons, ui::BoxButtons::Ok);
+    EXPECT_EQ(database().openRecordSetCount(), 0);
+}
+
+// The initial listing's statement failing (here: a bearing table without its columns)
+// must not close the record set of a fill it interrupted.
+TEST_F(ResultListFillTest, AFailingInitialListingLeavesOtherRecordSetsAlone) {
+    const std::string path = (home_.path() / "bare.db").string();
+    runSqlOn(path,
+             "CREATE TABLE bearing (bh INTEGER); CREATE TABLE prgc (id SMALLINT);"
+             "CREATE TABLE prjk (ID DOUBLE, ppai TEXT, newno TEXT, nonprice TEXT, price TEXT);"
+             "INSERT INTO prjk VALUES (1, 'A', '1', '1', '1'), (2, 'B', '2', '2', '2'),"
+             "(3, 'C', '3', '3', '3');");
+    ASSERT_TRUE(database().OpenMdbDatabase(path));
+    duringNextMessages([this] { listInitialBearings(*main_); });
+    fillImportedPriceList(*main_, "select * from prjk");
+    EXPECT_EQ(rowsOf(*main_, kImportedPriceList.listName, 1),
+              (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(rows(kBearingList), 0);
     EXPECT_TRUE(boxes_.empty());
 }
 

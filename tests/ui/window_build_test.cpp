@@ -1,3 +1,4 @@
+#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -17,6 +18,9 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "catalogue/catalogue_database.h"
+#include "tests/support/small_catalogue.h"
+#include "tests/support/temp_dir.h"
 #include "tests/ui/window_fixture.h"
 
 namespace lz::ui::testing {
@@ -333,22 +337,64 @@ TEST_F(WindowBuildTest, ButtonsAndMenuItemsRaiseTheirEvents) {
     EXPECT_EQ(selected[0].args.index, 1);
 }
 
+// A JPEG of one colour, encoded by Qt's own writer so that the decoder under test is not
+// also the one that made it.
+std::vector<std::byte> plainJpeg(QColor colour) {
+    QImage image(32, 32, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    const auto* data = reinterpret_cast<const std::byte*>(bytes.constData());
+    return {data, data + bytes.size()};
+}
+
 TEST_F(WindowBuildTest, PictureBoxTakesAndClearsBytes) {
     Window& window = openSample();
-    EXPECT_FALSE(window.hasPicture("图片框"));
-    const std::byte bytes[] = {std::byte{0xFF}, std::byte{0xD8}, std::byte{0x00}};
-    window.setPicture("图片框", bytes);
-    EXPECT_TRUE(window.hasPicture("图片框"));
     window.setCurrentPage("选择夹", 1);
-    window.widgetForTesting("图片框")->repaint();  // undecodable bytes paint nothing
+    QWidget* box = window.widgetForTesting("图片框");
+    EXPECT_FALSE(window.hasPicture("图片框"));
+    const QImage empty = box->grab().toImage();
+
+    const std::vector<std::byte> red = plainJpeg(QColor(255, 0, 0));
+    ASSERT_FALSE(red.empty());
+    window.setPicture("图片框", red);
+    EXPECT_TRUE(window.hasPicture("图片框"));
+    const QColor centre = box->grab().toImage().pixelColor(box->width() / 2, box->height() / 2);
+    EXPECT_GT(centre.red(), 230);
+    EXPECT_LT(centre.green(), 25);
+    EXPECT_LT(centre.blue(), 25);
+
+    // Bytes that start like a JPEG and then break off paint nothing at all.
+    const std::byte broken[] = {std::byte{0xFF}, std::byte{0xD8}, std::byte{0x00}};
+    window.setPicture("图片框", broken);
+    EXPECT_TRUE(window.hasPicture("图片框"));
+    EXPECT_EQ(box->grab().toImage(), empty);
+
     window.setPicture("图片框", {});
     EXPECT_FALSE(window.hasPicture("图片框"));
+    EXPECT_EQ(box->grab().toImage(), empty);
 }
 
 TEST_F(WindowBuildTest, EachConnectionControlHasItsOwnDatabase) {
-    Window& window = openSample();
-    catalogue::CatalogueDatabase& first = window.database("外部数据库1");
-    EXPECT_EQ(&first, &window.database("外部数据库1"));
+    Window& first = openSample();
+    WindowTemplate secondTemplate = sampleWindow();
+    secondTemplate.name = "样例窗口2";
+    Window* second = WindowManager::instance().open(secondTemplate);
+    ASSERT_NE(second, nullptr);
+
+    catalogue::CatalogueDatabase& mine = first.database("外部数据库1");
+    catalogue::CatalogueDatabase& theirs = second->database("外部数据库1");
+    EXPECT_EQ(&mine, &first.database("外部数据库1")) << "one object for the life of the window";
+    EXPECT_NE(&mine, &theirs);
+
+    lz::test::TempDir dir;
+    const std::string path = (dir.path() / "bearing.db").string();
+    ASSERT_TRUE(lz::test::writeSmallCatalogue(path, ""));
+    ASSERT_TRUE(mine.OpenMdbDatabase(path));
+    EXPECT_TRUE(first.database("外部数据库1").isConnected());
+    EXPECT_FALSE(theirs.isConnected());
 }
 
 #ifdef NDEBUG

@@ -1,0 +1,286 @@
+// Start-up's file work under hostile conditions: links at the deployed path, starts cut
+// short or running at once, a full disk, a damaged earlier copy.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/startup/catalogue_deployer.h"
+#include "app/startup/data_directory.h"
+#include "app/startup/file_layer.h"
+#include "app/ui/window.h"
+#include "catalogue/catalogue_database.h"
+#include "catalogue/image/catalogue_image.h"
+#include "tests/app_support/main_window_fixture.h"
+#include "tests/support/damaged_catalogue.h"
+#include "tests/support/small_catalogue.h"
+
+namespace lz::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kBearingList = "超级列表框_主窗口";
+constexpr std::string_view kMineRows =
+    "INSERT INTO bearing (bh, zhch, newno, ppai) VALUES (5, 'MINE 6205 轴承', '6205', 'MINE');";
+
+std::string contentOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string imageText() {
+    const auto image = catalogue::catalogueImage();
+    return {reinterpret_cast<const char*>(image.data()), image.size()};
+}
+
+mode_t modeOf(const fs::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 ? st.st_mode : 0;
+}
+
+bool hasAnyExtendedAttribute(const fs::path& path) {
+    char names[256];
+    return ::listxattr(path.c_str(), names, sizeof names) > 0;
+}
+
+void makeReadOnlyDirectory(const fs::path& directory) {
+    fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec,
+                    fs::perm_options::replace);
+}
+
+void setModificationTime(const fs::path& path, int secondsAgo) {
+    const struct timespec times[2] = {{time(nullptr) - secondsAgo, 0},
+                                      {time(nullptr) - secondsAgo, 0}};
+    ::utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+std::vector<std::string> entriesOf(const fs::path& directory) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(directory)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class DeploymentTest : public MainWindowTest {
+protected:
+    void TearDown() override {
+        startup::setWriteCallForTesting({});
+        MainWindowTest::TearDown();
+    }
+};
+
+TEST_F(DeploymentTest, ALinkAtTheDeployedPathNeverRedirectsAChange) {
+    // A catalogue of the user's own elsewhere, read-only, and a link to it where the
+    // catalogue is deployed.
+    const fs::path mine = home_.path() / "elsewhere" / "mine.db";
+    fs::create_directories(mine.parent_path());
+    ASSERT_TRUE(writeSmallCatalogue(mine.string(), kMineRows));
+    fs::permissions(mine, fs::perms::owner_read, fs::perm_options::replace);
+    const std::string mineBefore = contentOf(mine);
+    fs::create_directories(dataDirectory());
+    fs::create_symlink(mine, deployedPath());
+
+    // The directory takes no new file: the link stays, and it is no catalogue.
+    makeReadOnlyDirectory(dataDirectory());
+    ui::Window* main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "连接失败");
+    EXPECT_EQ(main->rowCount(kBearingList), 0);
+    EXPECT_TRUE(fs::is_symlink(deployedPath()));
+    EXPECT_EQ(modeOf(mine) & 07777, 0400u) << "the link's target keeps its mode";
+    EXPECT_FALSE(hasAnyExtendedAttribute(mine));
+    EXPECT_EQ(contentOf(mine), mineBefore);
+
+    // Once the directory takes files again, the link is replaced by a fresh catalogue.
+    main->close();
+    boxes_.clear();
+    fs::permissions(dataDirectory(), fs::perms::owner_all, fs::perm_options::replace);
+    main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_FALSE(fs::is_symlink(deployedPath()));
+    EXPECT_EQ(contentOf(deployedPath()), imageText());
+    EXPECT_EQ(main->rowCount(kBearingList), 29);
+    EXPECT_EQ(modeOf(mine) & 07777, 0400u);
+    EXPECT_EQ(contentOf(mine), mineBefore);
+}
+
+TEST_F(DeploymentTest, NothingButARegularFileAtThePathIsOpened) {
+    const fs::path mine = home_.path() / "mine.db";
+    ASSERT_TRUE(writeSmallCatalogue(mine.string(), kMineRows));
+    const fs::path link = home_.path() / "link.mdb";
+    fs::create_symlink(mine, link);
+    const fs::path pipe = home_.path() / "pipe.mdb";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const fs::path directory = home_.path() / "directory.mdb";
+    fs::create_directories(directory);
+
+    for (const fs::path& path : {link, pipe, directory, home_.path() / "missing.mdb"}) {
+        for (const bool fresh : {true, false}) {
+            catalogue::CatalogueDatabase database;
+            EXPECT_FALSE(startup::openDeployedCatalogue(database, path.string(), fresh))
+                << path << (fresh ? " fresh" : " earlier copy");
+            EXPECT_FALSE(database.isConnected());
+        }
+    }
+    catalogue::CatalogueDatabase database;
+    EXPECT_TRUE(startup::openDeployedCatalogue(database, mine.string(), false));
+}
+
+TEST_F(DeploymentTest, TemporaryFilesLeftByACutShortStartAreRemoved) {
+    fs::create_directories(dataDirectory());
+    const fs::path directory = dataDirectory();
+    const fs::path target = home_.path() / "target";
+    { std::ofstream(target) << "not ours to remove"; }
+    auto leave = [&](const std::string& name, int secondsAgo) {
+        { std::ofstream(directory / name) << std::string(4096, 'x'); }
+        setModificationTime(directory / name, secondsAgo);
+    };
+    leave(".bearing.mdb.Ab12Cd", 120);  // left by a start that died mid-write
+    leave(".bearing.mdb.Ef34Gh", 5);    // being written by a start running right now
+    leave(".bearing.mdb.keep", 120);    // not of our naming
+    leave(".other.mdb.Ij56Kl", 120);
+    fs::create_symlink(target, directory / ".bearing.mdb.Mn78Op");
+    setModificationTime(directory / ".bearing.mdb.Mn78Op", 120);
+    fs::create_directories(directory / ".bearing.mdb.Qr90St");
+    setModificationTime(directory / ".bearing.mdb.Qr90St", 120);
+
+    ASSERT_NE(openMainWindow(), nullptr);
+    EXPECT_EQ(entriesOf(directory),
+              (std::vector<std::string>{".bearing.mdb.Ef34Gh", ".bearing.mdb.Mn78Op",
+                                        ".bearing.mdb.Qr90St", ".bearing.mdb.keep",
+                                        ".other.mdb.Ij56Kl", "bearing.mdb"}));
+    EXPECT_EQ(contentOf(target), "not ours to remove");
+}
+
+TEST_F(DeploymentTest, AWriteCutShortKeepsTheEarlierCatalogueWholeAndOpensIt) {
+    fs::create_directories(dataDirectory());
+    ASSERT_TRUE(writeSmallCatalogue(deployedPath(), kMineRows));
+    const std::string earlier = contentOf(deployedPath());
+
+    // The disk fills up after the first 64 KiB of the new copy.
+    static std::size_t written;
+    written = 0;
+    startup::setWriteCallForTesting([](int fd, const void* bytes, std::size_t count) -> ssize_t {
+        if (written >= 65536) {
+            errno = ENOSPC;
+            return -1;
+        }
+        const ssize_t some = ::write(fd, bytes, std::min<std::size_t>(count, 65536 - written));
+        written += static_cast<std::size_t>(some);
+        return some;
+    });
+
+    ui::Window* main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(written, 65536u) << "the write did begin";
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(rowsOf(*main, kBearingList, 3), std::vector<std::string>{"5|MINE 6205 轴承|6205"});
+    EXPECT_EQ(contentOf(deployedPath()), earlier);
+    EXPECT_EQ(entriesOf(dataDirectory()), std::vector<std::string>{"bearing.mdb"})
+        << "the cut-short temporary file is gone";
+}
+
+TEST_F(DeploymentTest, ADamagedEarlierCopyIsNoUsableCatalogue) {
+    fs::create_directories(dataDirectory());
+    ASSERT_GT(writeCatalogueWithADamagedPage(deployedPath(), 400), 29);
+    makeReadOnlyDirectory(dataDirectory());
+
+    ui::Window* main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "连接失败");
+    EXPECT_EQ(main->rowCount(kBearingList), 0);
+}
+
+// Two starts at once, driven step by step: the second runs any number of its steps after
+// any number of the first's, then each finishes and opens in either order. Every open
+// must find a complete catalogue.
+TEST_F(DeploymentTest, TwoStartsInterleavedAtEveryStepBothOpenACompleteCatalogue) {
+    std::string rows;
+    for (int bh = 1; bh <= 40; ++bh) {
+        rows += "INSERT INTO bearing (bh, newno) VALUES (" + std::to_string(bh) + ", 'N');";
+    }
+    const fs::path imageFile = home_.path() / "image.db";
+    ASSERT_TRUE(writeSmallCatalogue(imageFile.string(), rows));
+    const std::string imageBytes = contentOf(imageFile);
+    const startup::CatalogueDeployment deployment{(home_.path() / "data").string(),
+                                                  std::as_bytes(std::span(imageBytes))};
+    const std::string path = startup::deployedCataloguePath(deployment.directory);
+
+    // One more step than the deployer has: the open.
+    int steps = 1;
+    {
+        startup::CatalogueDeployer solo(deployment);
+        for (; !solo.finished(); ++steps) {
+            solo.runStep();
+        }
+    }
+    ASSERT_GE(steps, 5);
+
+    struct Start {
+        explicit Start(const startup::CatalogueDeployment& deployment) : deployer(deployment) {}
+        startup::CatalogueDeployer deployer;
+        catalogue::CatalogueDatabase database;
+        bool opened = false;
+        bool done = false;
+        void step(const std::string& path) {
+            if (!deployer.finished()) {
+                deployer.runStep();
+            } else if (!done) {
+                opened = startup::openDeployedCatalogue(database, path, deployer.wroteFreshCopy());
+                done = true;
+            }
+        }
+    };
+    auto bearingRows = [](catalogue::CatalogueDatabase& database) {
+        const auto handle = database.OpenTable("select count(*) as n from bearing");
+        return catalogue::fieldText(database.ReadColByName(handle, "n"));
+    };
+
+    for (const bool firstEndsFirst : {true, false}) {
+        for (int first = 0; first <= steps; ++first) {
+            for (int second = 0; second <= steps; ++second) {
+                SCOPED_TRACE(testing::Message()
+                             << "first " << first << ", second " << second
+                             << (firstEndsFirst ? ", first" : ", second") << " ends first");
+                fs::remove_all(deployment.directory);
+                fs::create_directories(deployment.directory);
+                ASSERT_TRUE(writeSmallCatalogue(path, kMineRows)) << "an earlier copy";
+                Start a(deployment);
+                Start b(deployment);
+                for (int i = 0; i < first; ++i) {
+                    a.step(path);
+                }
+                for (int i = 0; i < second; ++i) {
+                    b.step(path);
+                }
+                for (Start* start : firstEndsFirst ? std::vector{&a, &b} : std::vector{&b, &a}) {
+                    while (!start->done) {
+                        start->step(path);
+                    }
+                }
+                ASSERT_TRUE(a.opened);
+                ASSERT_TRUE(b.opened);
+                EXPECT_EQ(bearingRows(a.database), "40");
+                EXPECT_EQ(bearingRows(b.database), "40");
+                EXPECT_EQ(contentOf(path), imageBytes);
+                EXPECT_EQ(entriesOf(deployment.directory), std::vector<std::string>{"bearing.mdb"});
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lz::test
