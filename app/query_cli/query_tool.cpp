@@ -36,7 +36,7 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
     catalogue::CatalogueDatabase database;
     if (!database.openImage(catalogueImage)) {
         err << kProgramName << ": " << kConnectionFailedMessage << '\n';
-        return kExitCatalogueUnavailable;
+        return kExitCatalogueFailed;
     }
     const QueryPlan plan = planQuery(invocation, database);
     if (!plan.refusal.empty()) {
@@ -47,13 +47,21 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
         out << *plan.statement << '\n';
         return kExitRowsFound;
     }
-    const Rows rows =
-        plan.statement ? readRows(database, *plan.statement, plan.columns.fields) : Rows();
-    if (rows.empty()) {
+    const ReadResult read =
+        plan.statement ? readRows(database, *plan.statement, plan.columns.fields) : ReadResult();
+    if (read.rows.empty() && !read.failed) {
         err << kProgramName << ": " << query::kNoMatchMessage << '\n';
         return kExitNoMatch;
     }
-    out << formatted(invocation.format, plan.columns, rows);
+    // As the window keeps the rows it listed before a failure, they are printed; the status
+    // says the list may be incomplete.
+    if (!read.rows.empty()) {
+        out << formatted(invocation.format, plan.columns, read.rows);
+    }
+    if (read.failed) {
+        err << kProgramName << ": " << query::kReadFailedMessage << '\n';
+        return kExitCatalogueFailed;
+    }
     return kExitRowsFound;
 }
 

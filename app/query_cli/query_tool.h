@@ -10,7 +10,8 @@ namespace lz::query_cli {
 inline constexpr int kExitRowsFound = 0;
 inline constexpr int kExitNoMatch = 1;
 inline constexpr int kExitUsage = 2;
-inline constexpr int kExitCatalogueUnavailable = 3;
+// The catalogue cannot be opened, or its rows stop coming part way.
+inline constexpr int kExitCatalogueFailed = 3;
 inline constexpr int kExitOutputFailed = 4;  // a full disk or a closed pipe, say
 
 // The whole command-line look-up: reads `arguments` (those after the program's name), opens

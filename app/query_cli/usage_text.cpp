@@ -31,8 +31,8 @@ wildcards (any run of characters, any one character). "--" ends the options, so 
 text beginning with "-" can follow.
 
 Exit status: 0 rows were found; 1 no row matches (the message goes to standard error);
-2 bad usage, or nothing to search for; 3 the catalogue cannot be opened; 4 the output cannot
-be written.
+2 bad usage, or nothing to search for; 3 the catalogue cannot be opened, or fails while
+the rows are read (those read before are printed); 4 the output cannot be written.
 )";
 
 constexpr std::string_view kBearingUsage =

@@ -11,6 +11,8 @@
 #include "app/query_cli/query_tool.h"
 #include "tests/query_cli/small_catalogue_image.h"
 #include "tests/query_cli/text_readers.h"
+#include "tests/support/damaged_catalogue.h"
+#include "tests/support/temp_dir.h"
 
 namespace lz::query_cli {
 namespace {
@@ -199,6 +201,22 @@ TEST_F(QueryToolTest, ACatalogueThatCannotBeOpenedIsReportedAsSuch) {
     EXPECT_EQ(answer.err, "lingzhou-query: 连接失败\n");
     // Help needs no catalogue.
     EXPECT_EQ(runOn(garbage, {"--help"}).status, 0);
+}
+
+TEST_F(QueryToolTest, ACatalogueFailingPartWayGivesTheRowsReadBeforeAndSaysSo) {
+    lz::test::TempDir dir;
+    const std::string path = (dir.path() / "damaged.db").string();
+    const int readable = lz::test::writeCatalogueWithADamagedPage(path, 2000);
+    ASSERT_GT(readable, 0);
+    const std::vector<std::byte> damaged = test::fileBytes(path);
+    const Answer answer = runOn(damaged, {"combined", "--type", "请选择类型", "--format", "json"});
+    EXPECT_EQ(answer.status, 3);
+    EXPECT_EQ(answer.err, "lingzhou-query: 读取数据出错，列表可能不完整\n");
+    std::vector<std::string> expected;
+    for (int bh = 1; bh <= readable; ++bh) {
+        expected.push_back(std::to_string(bh));
+    }
+    EXPECT_EQ(column(answer, "ID"), expected);
 }
 
 TEST_F(QueryToolTest, RowsThatCannotBeWrittenAreNotReportedAsFound) {

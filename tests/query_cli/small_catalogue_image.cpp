@@ -16,6 +16,10 @@ std::vector<std::byte> smallCatalogueImage(std::string_view rows) {
     if (!lz::test::writeSmallCatalogue(path, rows)) {
         throw std::runtime_error("the small catalogue could not be written");
     }
+    return fileBytes(path);
+}
+
+std::vector<std::byte> fileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     const std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
                                   std::istreambuf_iterator<char>());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -31,5 +32,8 @@ INSERT INTO prgc VALUES (2,'205','6205',NULL,NULL,'洛阳');
 
 // The bytes of a catalogue file holding the catalogue's schema and `rows`.
 std::vector<std::byte> smallCatalogueImage(std::string_view rows = kSmallRows);
+
+// The bytes of the file at `path`.
+std::vector<std::byte> fileBytes(const std::string& path);
 
 }  // namespace lz::query_cli::test
