@@ -145,6 +145,15 @@ TEST_F(StatementTest, NothingToSearchForIsRefusedWithTheWindowsMessage) {
     }
 }
 
+// TO BE WIRED TO lz_designation: the window's lookup names its rows by number.
+TEST_F(StatementTest, LookupNamesTheRowsItFindsByNumber) {
+    EXPECT_EQ(statement({"lookup", "6205LLU"}), "select * from bearing where bh in (1,2,3)");
+    EXPECT_EQ(statement({"lookup", "62'05"}), "select * from bearing where bh in (6)");
+    const QueryPlan none = plan({"lookup", "6206"});
+    EXPECT_FALSE(none.statement);
+    EXPECT_EQ(none.refusal, "");
+}
+
 TEST_F(StatementTest, EachSearchFillsTheColumnsOfItsList) {
     const auto expectColumns = [](const QueryPlan& planned, std::vector<std::string_view> headings,
                                   std::vector<std::string_view> fields) {
