@@ -28,6 +28,15 @@ bool CatalogueDatabase::OpenMdbDatabase(std::string_view path, std::string_view 
     return true;
 }
 
+bool CatalogueDatabase::openImage(std::span<const std::byte> image) {
+    auto opened = Connection::openImage(image, queryTimeout_);
+    if (!opened) {
+        return false;
+    }
+    connection_ = std::move(opened);
+    return true;
+}
+
 RecordSetHandle CatalogueDatabase::OpenTable(std::string_view sql) {
     return connection_ ? connection_->openRecordSet(sql) : 0;
 }

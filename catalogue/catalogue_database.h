@@ -1,8 +1,10 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,6 +43,12 @@ public:
     bool OpenMdbDatabase(std::string_view path, std::string_view user = {},
                          std::string_view password = {}, bool readOnly = false,
                          bool suppressDriverPrompt = false);
+
+    // Connects to the catalogue held in memory by `image` (a database file's bytes),
+    // read-only and without deploying it: nothing is written anywhere. Replaces or keeps
+    // the earlier connection as OpenMdbDatabase does; its connection string is empty.
+    // `image` must stay valid and unchanged while the connection lives.
+    bool openImage(std::span<const std::byte> image);
 
     // Runs one SELECT; the record set stands on its first row, or at its end when the
     // result is empty. 0 when not connected, `sql` is empty, all slots are taken, the

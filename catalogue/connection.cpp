@@ -167,6 +167,40 @@ std::unique_ptr<Connection> Connection::open(const std::string& path, bool readO
         sqlite3_close(db);
         return nullptr;
     }
+    return adopt(db, readOnly, std::move(connectionString), queryTimeout);
+}
+
+std::unique_ptr<Connection> Connection::openImage(std::span<const std::byte> image,
+                                                  std::chrono::milliseconds queryTimeout) {
+    if (image.empty()) {
+        return nullptr;
+    }
+    sqlite3* db = nullptr;
+    sqlite3_hard_heap_limit64(kHeapLimitBytes);
+    // A private database in memory, whose temporary work stays in memory too (configure):
+    // an image opened in place writes nothing anywhere.
+    if (sqlite3_open_v2(
+            ":memory:", &db,
+            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_MEMORY | SQLITE_OPEN_NOMUTEX,
+            nullptr) != SQLITE_OK) {
+        sqlite3_close(db);
+        return nullptr;
+    }
+    // Read-only and not resizeable: SQLite reads the pages where they lie and never writes
+    // to them (the image is constant data of the executable), and it does not free them.
+    auto* bytes = reinterpret_cast<unsigned char*>(const_cast<std::byte*>(image.data()));
+    const auto size = static_cast<sqlite3_int64>(image.size());
+    if (sqlite3_deserialize(db, "main", bytes, size, size, SQLITE_DESERIALIZE_READONLY) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        return nullptr;
+    }
+    return adopt(db, /*readOnly=*/true, std::string(), queryTimeout);
+}
+
+std::unique_ptr<Connection> Connection::adopt(sqlite3* db, bool readOnly,
+                                              std::string connectionString,
+                                              std::chrono::milliseconds queryTimeout) {
     configure(db, queryTimeout);
     std::optional<std::vector<std::string>> tables = storedTables(db);
     if (!tables || !hasCatalogueTables(*tables)) {

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <chrono>
+#include <cstddef>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +26,11 @@ public:
     static std::unique_ptr<Connection> open(const std::string& path, bool readOnly,
                                             std::string connectionString,
                                             std::chrono::milliseconds queryTimeout);
+    // Opens the catalogue held by `image`, read-only and in place: its bytes are the
+    // database's pages, nothing is copied, and no file is read or written, temporary ones
+    // included. Nothing when the bytes are no catalogue. `image` must outlive the connection.
+    static std::unique_ptr<Connection> openImage(std::span<const std::byte> image,
+                                                 std::chrono::milliseconds queryTimeout);
     ~Connection();
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -47,6 +54,11 @@ private:
 
     Connection(sqlite3* db, bool readOnly, std::string connectionString,
                std::chrono::milliseconds queryTimeout, std::vector<std::string> tables);
+    // Checks that `db` holds the catalogue and puts it under the reading-only rule; closes
+    // `db` and gives nothing otherwise.
+    static std::unique_ptr<Connection> adopt(sqlite3* db, bool readOnly,
+                                             std::string connectionString,
+                                             std::chrono::milliseconds queryTimeout);
     Slot* slotOf(RecordSetHandle handle);
 
     sqlite3* db_;

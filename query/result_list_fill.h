@@ -3,17 +3,13 @@
 #include <string_view>
 
 #include "query/result_lists.h"
+#include "query/search_messages.h"
 
 namespace lz::ui {
 class Window;
 }
 
 namespace lz::query {
-
-inline constexpr std::string_view kNoMatchMessage = "对不起，没有符合你查询条件的型号记录";
-inline constexpr std::string_view kNoMatchCaption = "提示信息";
-inline constexpr std::string_view kReadFailedMessage = "读取数据出错，列表可能不完整";
-inline constexpr std::string_view kReadFailedCaption = "提示信息";
 
 // Empties `list` on the main window, runs `sql` on the catalogue connection and appends
 // one row per record, handling pending window messages after every row so the window

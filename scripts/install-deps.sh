@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the program, its tests and its screenshots need,
+# Installs the Debian 12 packages the program, its tests, benchmarks and screenshots need,
 # asking apt only when something is missing.
 set -euo pipefail
 
@@ -11,6 +11,7 @@ packages=(
     fonts-noto-cjk
     xvfb xauth
     dpkg-dev file desktop-file-utils appstream
+    strace sqlite3
 )
 
 missing=()

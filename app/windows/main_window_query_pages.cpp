@@ -1,10 +1,13 @@
 // The three query pages of the main window: bearing search, imported prices, domestic prices.
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
 #include "app/windows/main_window_pages.h"
 #include "app/windows/main_window_template.h"
+#include "app/windows/result_list_headings.h"
 
 namespace lz::windows::detail {
 
@@ -16,6 +19,17 @@ using ui::ControlTemplate;
 constexpr int kBearingSearchPage = 0;
 constexpr int kImportedPricePage = 1;
 constexpr int kDomesticPricePage = 2;
+
+// A result list's columns: its shared headings, each with the width it has on the page.
+template <std::size_t N>
+std::vector<ui::ListColumn> listColumns(const std::array<std::string_view, N>& headings,
+                                        const std::array<int, N>& widths) {
+    std::vector<ui::ListColumn> columns;
+    for (std::size_t i = 0; i < N; ++i) {
+        columns.push_back({headings[i], widths[i]});
+    }
+    return columns;
+}
 
 // "全部" is an item like the others and comes last; the queries treat it as "any".
 const std::vector<std::string_view>& brandItems() {
@@ -216,16 +230,7 @@ std::vector<ControlTemplate> bearingSearchPageControls() {
          .geometry = {3, 142, 780, 401},
          .container = kMainPages,
          .page = kBearingSearchPage,
-         .columns = {{"ID", 50},
-                     {"轴承名称", 120},
-                     {"新型号", 80},
-                     {"旧型号", 80},
-                     {"内径", 60},
-                     {"外径", 60},
-                     {"厚度", 60},
-                     {"品牌", 50},
-                     {"轴承类型", 100},
-                     {"详细说明", 260}}},
+         .columns = listColumns(kBearingListHeadings, {50, 120, 80, 80, 60, 60, 60, 50, 100, 260})},
     };
 }
 
@@ -275,11 +280,7 @@ std::vector<ControlTemplate> importedPricePageControls() {
          .geometry = {3, 39, 813, 504},
          .container = kMainPages,
          .page = kImportedPricePage,
-         .columns = {{"编号", 50},
-                     {"品牌", 120},
-                     {"型号", 200},
-                     {"不含税价格（元）", 200},
-                     {"含税价格（元）", 200}}},
+         .columns = listColumns(kImportedPriceListHeadings, {50, 120, 200, 200, 200})},
     };
 }
 
@@ -333,12 +334,7 @@ std::vector<ControlTemplate> domesticPricePageControls() {
          .geometry = {3, 40, 780, 503},
          .container = kMainPages,
          .page = kDomesticPricePage,
-         .columns = {{"编号", 50},
-                     {"旧型号", 120},
-                     {"新型号", 120},
-                     {"不含税价格（元）", 180},
-                     {"含税价格（元）", 180},
-                     {"厂家", 100}}},
+         .columns = listColumns(kDomesticPriceListHeadings, {50, 120, 120, 180, 180, 100})},
     };
 }
 

@@ -69,5 +69,10 @@ kind=$(file -b "$program")
 grep -qF ', stripped' <<<"$kind" || fail "the packaged program is not stripped: $kind"
 expect_equal "packaged lingzhou --version" "lingzhou $version" \
     "$(cd "$work" && run_bare "$work" "$program" --version 2>&1)"
+query=$work/unpacked/usr/bin/lingzhou-query
+kind=$(file -b "$query")
+grep -qF ', stripped' <<<"$kind" || fail "the packaged lingzhou-query is not stripped: $kind"
+expect_equal "packaged lingzhou-query --version" "lingzhou-query $version" \
+    "$(cd "$work" && run_bare "$work" "$query" --version 2>&1)"
 
 finish

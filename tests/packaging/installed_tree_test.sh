@@ -74,5 +74,11 @@ fi
 
 expect_equal "installed lingzhou --version" "lingzhou $version" \
     "$(cd "$work" && run_bare "$work" "$root/usr/bin/lingzhou" --version 2>&1)"
+expect_equal "installed lingzhou-query --version" "lingzhou-query $version" \
+    "$(cd "$work" && run_bare "$work" "$root/usr/bin/lingzhou-query" --version 2>&1)"
+# The command-line look-up carries the catalogue too.
+answer=$(cd "$work" && run_bare "$work" "$root/usr/bin/lingzhou-query" --format csv \
+    combined --brand NSK --inner 25 --outer 52 --width 15 2>&1)
+grep -qF ',6205-2RS,' <<<"$answer" || fail "installed lingzhou-query does not find NSK's 6205-2RS"
 
 finish

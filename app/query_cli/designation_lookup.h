@@ -1,0 +1,27 @@
+// TO BE WIRED TO lz_designation: the designation keys and their index over the catalogue,
+// written for the window's lookup "按任意型号查找". Until that library is in, the definition
+// in designation_lookup_provisional.cpp stands in for it with the same rules. Wiring
+// replaces that file by one that builds the shared index and composes the window's
+// statement from the rows it names, keeping this declaration, so that the command line and
+// the window answer alike.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lz::catalogue {
+class CatalogueDatabase;
+}
+
+namespace lz::query_cli {
+
+// The statement that lists what the window's lookup lists for `typed`:
+// "select * from bearing where bh in (...)" naming, in ascending order, every bearing one of
+// whose designations (`newno`, `oldno`, `ckxh`) has the key of the typed text, and every
+// bearing that shares its `newno` with one of them. None when no bearing matches, or when
+// the typed text has an empty key (it held nothing but separators).
+std::optional<std::string> designationLookupStatement(catalogue::CatalogueDatabase& database,
+                                                      std::string_view typed);
+
+}  // namespace lz::query_cli

@@ -1,0 +1,15 @@
+// lingzhou-query: the catalogue's searches from a terminal, without a window and without
+// deploying the catalogue.
+#include <iostream>
+#include <string_view>
+#include <vector>
+
+#include "app/query_cli/query_tool.h"
+#include "catalogue/image/catalogue_image.h"
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    std::ios::sync_with_stdio(false);
+    return lz::query_cli::runQueryTool(arguments, lz::catalogue::catalogueImage(), std::cout,
+                                       std::cerr);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/query_cli/result_rows.h"
+
+namespace lz::query_cli {
+
+// For reading on a terminal: the headings, a rule of "-" under each, then the rows, the
+// columns two spaces apart and aligned by the columns the texts take on screen (a Chinese
+// character takes two). No line ends in spaces. Line breaks, tabs and other control
+// characters inside a cell would break the alignment and show as one space each; the other
+// formats keep every text exactly.
+std::string tableText(std::span<const std::string_view> headings, const Rows& rows);
+
+// A JSON array with one object per row, its members named by the headings in column order,
+// every value the cell's text as a string. One object per line.
+std::string jsonText(std::span<const std::string_view> headings, const Rows& rows);
+
+// A JSON string literal of `text`: '"' and '\' escaped, control characters as escapes, bytes
+// that are no UTF-8 as U+FFFD, everything else as it stands.
+std::string jsonString(std::string_view text);
+
+}  // namespace lz::query_cli

@@ -1,0 +1,75 @@
+#include "app/query_cli/query_plan.h"
+
+#include <utility>
+
+#include "app/query_cli/designation_lookup.h"
+#include "app/windows/result_list_headings.h"
+#include "query/result_lists.h"
+#include "query/search_messages.h"
+#include "query/sql/bearing_search_sql.h"
+#include "query/sql/price_query_sql.h"
+
+namespace lz::query_cli {
+namespace {
+
+// The statement, or the window's message when it refuses the inputs as empty.
+QueryPlan composed(ListColumns columns, query::sql::SearchSql statement,
+                   std::string_view emptyInputMessage) {
+    QueryPlan plan{columns, std::move(statement), {}};
+    if (!plan.statement) {
+        plan.refusal = emptyInputMessage;
+    }
+    return plan;
+}
+
+QueryPlan planLookup(const std::string& text, catalogue::CatalogueDatabase& database) {
+    if (text.empty()) {
+        return {bearingListColumns(), std::nullopt, query::kEmptySearchMessage};
+    }
+    return {bearingListColumns(), designationLookupStatement(database, text), {}};
+}
+
+}  // namespace
+
+ListColumns bearingListColumns() {
+    return {windows::kBearingListHeadings, query::kBearingFields};
+}
+
+ListColumns importedPriceListColumns() {
+    return {windows::kImportedPriceListHeadings, query::kImportedPriceFields};
+}
+
+ListColumns domesticPriceListColumns() {
+    return {windows::kDomesticPriceListHeadings, query::kDomesticPriceFields};
+}
+
+QueryPlan planQuery(const Invocation& invocation, catalogue::CatalogueDatabase& database) {
+    namespace sql = query::sql;
+    switch (invocation.subcommand) {
+        case Subcommand::Bearing:
+            return composed(
+                bearingListColumns(),
+                sql::composeSingleFieldSearch(invocation.text, invocation.field, invocation.exact),
+                query::kEmptySearchMessage);
+        case Subcommand::Combined:
+            return composed(
+                bearingListColumns(),
+                sql::composeCombinedSearch({invocation.innerDiameter, invocation.outerDiameter,
+                                            invocation.width, invocation.brand, invocation.type}),
+                query::kEmptySearchMessage);
+        case Subcommand::Imported:
+            return composed(importedPriceListColumns(),
+                            sql::composeImportedPriceQuery(invocation.model, invocation.brand),
+                            query::kEmptyPriceQueryMessage);
+        case Subcommand::Domestic:
+            return composed(domesticPriceListColumns(),
+                            sql::composeDomesticPriceQuery(invocation.model, invocation.modelColumn,
+                                                           invocation.maker),
+                            query::kEmptyPriceQueryMessage);
+        case Subcommand::Lookup:
+            return planLookup(invocation.text, database);
+    }
+    return {bearingListColumns(), std::nullopt, {}};
+}
+
+}  // namespace lz::query_cli

@@ -1,0 +1,94 @@
+#include "app/query_cli/query_tool.h"
+
+#include <ostream>
+#include <string>
+#include <variant>
+
+#include "app/query_cli/argument_parser.h"
+#include "app/query_cli/output_formats.h"
+#include "app/query_cli/query_plan.h"
+#include "app/query_cli/result_rows.h"
+#include "app/query_cli/usage_text.h"
+#include "catalogue/catalogue_database.h"
+#include "query/export/csv_text.h"
+#include "query/search_messages.h"
+
+namespace lz::query_cli {
+namespace {
+
+// The window says this when the catalogue does not open.
+constexpr std::string_view kConnectionFailedMessage = "连接失败";
+
+std::string formatted(OutputFormat format, const ListColumns& columns, const Rows& rows) {
+    switch (format) {
+        case OutputFormat::Csv:
+            return query::csv::csvDocument(columns.headings, rows);
+        case OutputFormat::Json:
+            return jsonText(columns.headings, rows);
+        case OutputFormat::Table:
+            break;
+    }
+    return tableText(columns.headings, rows);
+}
+
+int search(const Invocation& invocation, std::span<const std::byte> catalogueImage,
+           std::ostream& out, std::ostream& err) {
+    catalogue::CatalogueDatabase database;
+    if (!database.openImage(catalogueImage)) {
+        err << kProgramName << ": " << kConnectionFailedMessage << '\n';
+        return kExitCatalogueFailed;
+    }
+    const QueryPlan plan = planQuery(invocation, database);
+    if (!plan.refusal.empty()) {
+        err << kProgramName << ": " << plan.refusal << '\n';
+        return kExitUsage;
+    }
+    if (invocation.printSql && plan.statement) {
+        out << *plan.statement << '\n';
+        return kExitRowsFound;
+    }
+    const ReadResult read =
+        plan.statement ? readRows(database, *plan.statement, plan.columns.fields) : ReadResult();
+    if (read.rows.empty() && !read.failed) {
+        err << kProgramName << ": " << query::kNoMatchMessage << '\n';
+        return kExitNoMatch;
+    }
+    // As the window keeps the rows it listed before a failure, they are printed; the status
+    // says the list may be incomplete.
+    if (!read.rows.empty()) {
+        out << formatted(invocation.format, plan.columns, read.rows);
+    }
+    if (read.failed) {
+        err << kProgramName << ": " << query::kReadFailedMessage << '\n';
+        return kExitCatalogueFailed;
+    }
+    return kExitRowsFound;
+}
+
+}  // namespace
+
+int runQueryTool(std::span<const std::string_view> arguments,
+                 std::span<const std::byte> catalogueImage, std::ostream& out, std::ostream& err) {
+    const ParsedArguments parsed = parseArguments(arguments);
+    if (const auto* error = std::get_if<UsageError>(&parsed)) {
+        err << kProgramName << ": " << error->message << "\n\n" << usageText(error->subcommand);
+        return kExitUsage;
+    }
+    if (const auto* help = std::get_if<HelpRequest>(&parsed)) {
+        out << usageText(help->subcommand);
+        return kExitRowsFound;
+    }
+    if (std::holds_alternative<VersionRequest>(parsed)) {
+        out << kProgramName << ' ' << LZ_PROGRAM_VERSION << '\n';
+        return kExitRowsFound;
+    }
+    const int status = search(std::get<Invocation>(parsed), catalogueImage, out, err);
+    // Rows that never arrived must not look like a search that found them.
+    if (!out.flush()) {
+        err << kProgramName << ": the output cannot be written\n";
+        return kExitOutputFailed;
+    }
+    return status;
+}
+
+}  // namespace lz::query_cli
