@@ -12,6 +12,8 @@ namespace lz::designation {
 namespace {
 
 constexpr std::string_view kRowsSql = "select bh, newno, oldno, ckxh from bearing";
+// Room for the shipped catalogue's rows from the start; a larger table merely grows.
+constexpr std::size_t kExpectedRows = 60000;
 
 std::optional<std::int32_t> integerOf(const catalogue::FieldValue& value) {
     return std::visit(
@@ -43,84 +45,105 @@ std::optional<DesignationIndex> DesignationIndex::build(catalogue::CatalogueData
     if (handle == 0) {
         return std::nullopt;
     }
-    std::vector<DesignationRow> rows;
+    DesignationIndex index;
+    index.reserve(kExpectedRows);
     for (database.MoveFirst(handle); !database.IsEOF(handle); database.MoveNext(handle)) {
         const std::optional<std::int32_t> bh = integerOf(database.ReadColByName(handle, "bh"));
         if (!bh) {
             continue;
         }
-        rows.push_back({*bh, textOf(database.ReadColByName(handle, "newno")),
-                        textOf(database.ReadColByName(handle, "oldno")),
-                        textOf(database.ReadColByName(handle, "ckxh"))});
+        index.add(*bh, textOf(database.ReadColByName(handle, "newno")),
+                  textOf(database.ReadColByName(handle, "oldno")),
+                  textOf(database.ReadColByName(handle, "ckxh")));
     }
     database.CloseTable(handle);
-    return DesignationIndex(rows);
+    index.finish();
+    return index;
 }
 
 DesignationIndex::DesignationIndex(std::span<const DesignationRow> rows) {
-    bh_.reserve(rows.size());
-    group_.reserve(rows.size());
-    rowsByKey_.reserve(rows.size());
-    std::unordered_map<std::string, std::uint32_t> groups;
-    groups.reserve(rows.size() / 2);
+    reserve(rows.size());
     for (const DesignationRow& row : rows) {
-        add(row, groups);
+        add(row.bh, row.newno, row.oldno, row.ckxh);
     }
+    finish();
 }
 
-void DesignationIndex::add(const DesignationRow& row,
-                           std::unordered_map<std::string, std::uint32_t>& groups) {
-    const auto index = static_cast<std::uint32_t>(bh_.size());
-    bh_.push_back(row.bh);
+void DesignationIndex::reserve(std::size_t rows) {
+    bh_.reserve(rows);
+    groupOfRow_.reserve(rows);
+    nextInGroup_.reserve(rows);
+    firstOfGroup_.reserve(rows / 2);
+    newnos_.reserve(rows / 2, rows * 8);
+    keys_.reserve(rows, rows * 16);
+    firstOfKey_.reserve(rows);
+    entryRow_.reserve(rows * 2);
+    nextEntry_.reserve(rows * 2);
+}
 
-    std::uint32_t group = kNoGroup;
-    if (!row.newno.empty()) {
-        const auto [found, added] =
-            groups.try_emplace(row.newno, static_cast<std::uint32_t>(groupRows_.size()));
-        if (added) {
-            groupRows_.emplace_back();
+void DesignationIndex::finish() {
+    newnos_ = TextIds();
+}
+
+void DesignationIndex::add(std::int32_t bh, std::string_view newno, std::string_view oldno,
+                           std::string_view ckxh) {
+    const auto row = static_cast<std::uint32_t>(bh_.size());
+    bh_.push_back(bh);
+    std::uint32_t group = kNone;
+    std::uint32_t next = kNone;
+    if (!newno.empty()) {
+        group = newnos_.idOf(newno);
+        if (group == firstOfGroup_.size()) {
+            firstOfGroup_.push_back(kNone);
         }
-        group = found->second;
-        groupRows_[group].push_back(index);
+        next = firstOfGroup_[group];
+        firstOfGroup_[group] = row;
     }
-    group_.push_back(group);
+    groupOfRow_.push_back(group);
+    nextInGroup_.push_back(next);
 
     // A row is listed once under each of its keys, however many of its designations
     // share that key (oldno is often newno again).
-    std::string keys[3];
+    std::uint32_t keys[3];
     int keyCount = 0;
-    for (const std::string* designation : {&row.newno, &row.oldno, &row.ckxh}) {
-        std::string key = designationKey(*designation);
-        if (key.empty() || std::find(keys, keys + keyCount, key) != keys + keyCount) {
+    for (const std::string_view designation : {newno, oldno, ckxh}) {
+        const std::string text = designationKey(designation);
+        if (text.empty()) {
             continue;
         }
-        keys[keyCount++] = std::move(key);
-    }
-    for (int k = 0; k < keyCount; ++k) {
-        rowsByKey_[std::move(keys[k])].push_back(index);
+        const std::uint32_t key = keys_.idOf(text);
+        if (std::find(keys, keys + keyCount, key) != keys + keyCount) {
+            continue;
+        }
+        keys[keyCount++] = key;
+        if (key == firstOfKey_.size()) {
+            firstOfKey_.push_back(kNone);
+        }
+        entryRow_.push_back(row);
+        nextEntry_.push_back(firstOfKey_[key]);
+        firstOfKey_[key] = static_cast<std::uint32_t>(entryRow_.size() - 1);
     }
 }
 
 std::vector<std::int32_t> DesignationIndex::lookup(std::string_view typed) const {
-    const std::string key = designationKey(typed);
-    if (key.empty()) {
-        return {};
-    }
-    const auto found = rowsByKey_.find(key);
-    if (found == rowsByKey_.end()) {
+    const std::string text = designationKey(typed);
+    const std::uint32_t key = text.empty() ? kNone : keys_.find(text);
+    if (key == kNone) {
         return {};
     }
     std::vector<std::uint32_t> groups;
     std::vector<std::int32_t> bh;
-    for (const std::uint32_t row : found->second) {
-        if (group_[row] == kNoGroup) {
+    for (std::uint32_t entry = firstOfKey_[key]; entry != kNone; entry = nextEntry_[entry]) {
+        const std::uint32_t row = entryRow_[entry];
+        const std::uint32_t group = groupOfRow_[row];
+        if (group == kNone) {
             bh.push_back(bh_[row]);
-        } else if (std::find(groups.begin(), groups.end(), group_[row]) == groups.end()) {
-            groups.push_back(group_[row]);
+        } else if (std::find(groups.begin(), groups.end(), group) == groups.end()) {
+            groups.push_back(group);
         }
     }
     for (const std::uint32_t group : groups) {
-        for (const std::uint32_t row : groupRows_[group]) {
+        for (std::uint32_t row = firstOfGroup_[group]; row != kNone; row = nextInGroup_[row]) {
             bh.push_back(bh_[row]);
         }
     }

@@ -6,8 +6,9 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "designation/text_ids.h"
 
 namespace lz::catalogue {
 class CatalogueDatabase;
@@ -43,14 +44,28 @@ public:
     std::size_t rowCount() const { return bh_.size(); }
 
 private:
-    static constexpr std::uint32_t kNoGroup = 0xFFFFFFFF;
+    static constexpr std::uint32_t kNone = TextIds::kNone;
 
-    void add(const DesignationRow& row, std::unordered_map<std::string, std::uint32_t>& groups);
+    DesignationIndex() = default;
+    void reserve(std::size_t rows);
+    void add(std::int32_t bh, std::string_view newno, std::string_view oldno,
+             std::string_view ckxh);
+    void finish();
 
-    std::vector<std::int32_t> bh_;                       // per row
-    std::vector<std::uint32_t> group_;                   // per row: its newno's group, or kNoGroup
-    std::vector<std::vector<std::uint32_t>> groupRows_;  // per newno: its rows
-    std::unordered_map<std::string, std::vector<std::uint32_t>> rowsByKey_;
+    // Per row: its identity, its newno's group (kNone for none) and the next row of that
+    // group. Rows are chained in arrays rather than listed per group or per key: building
+    // then allocates almost nothing.
+    std::vector<std::int32_t> bh_;
+    std::vector<std::uint32_t> groupOfRow_;
+    std::vector<std::uint32_t> nextInGroup_;
+    std::vector<std::uint32_t> firstOfGroup_;  // per newno group
+    TextIds newnos_;                           // newno -> group; only while building
+
+    // Per key: its first entry; each entry names a row and the key's next entry.
+    TextIds keys_;
+    std::vector<std::uint32_t> firstOfKey_;
+    std::vector<std::uint32_t> entryRow_;
+    std::vector<std::uint32_t> nextEntry_;
 };
 
 // The statement that lists the rows `bh` names, for the bearing list's fill:
