@@ -22,9 +22,15 @@ public:
     // Raised when another row becomes the current row, and on a right-button click.
     void setCurrentRowHandler(std::function<void()> handler);
     void setRightClickHandler(std::function<void()> handler);
+    // Raised by the copy key instead of the view's own copy of the current cell.
+    void setCopyHandler(std::function<void()> handler);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ListModel* model_;
+    std::function<void()> copyHandler_;
 };
 
 }  // namespace lz::ui
