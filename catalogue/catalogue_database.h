@@ -55,6 +55,9 @@ public:
     // The string the last successful open composed (empty while not connected).
     std::string connectionString() const;
     int openRecordSetCount() const;
+    // Names the current connection: a number that no other connection of the process had,
+    // 0 while not connected. What was read on one connection may be stale on the next.
+    std::uint64_t connectionSerial() const { return connectionSerial_; }
 
     // How long one step of a statement may run before it is abandoned and fails; applies
     // to the current connection and to later ones.
@@ -62,6 +65,7 @@ public:
 
 private:
     std::unique_ptr<Connection> connection_;
+    std::uint64_t connectionSerial_ = 0;
     std::chrono::milliseconds queryTimeout_{std::chrono::seconds(kQueryTimeoutSeconds)};
 };
 

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ui/window.h"
+#include "app/windows/designation_lookup_template.h"
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
 #include "app/windows/web_window_templates.h"
@@ -23,7 +24,8 @@ using ui::EventKind;
 
 const ui::WindowTemplate* templateNamed(std::string_view name) {
     for (const auto* candidate :
-         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate()}) {
+         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
+          &windows::designationLookupWindowTemplate()}) {
         if (candidate->name == name) {
             return candidate;
         }
@@ -43,6 +45,7 @@ ControlKind kindRaising(EventKind event) {
             return ControlKind::Menu;
         case EventKind::CurrentItemChanged:
         case EventKind::RightClicked:
+        case EventKind::CopyPressed:
             return ControlKind::ListView;
         case EventKind::ToolButtonClicked:
             return ControlKind::ToolBar;
@@ -70,18 +73,28 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
         }
         EXPECT_EQ(control->kind, kindRaising(binding.event));
         if (binding.event == EventKind::ItemSelected) {
-            EXPECT_EQ(control->menuItems.at(binding.item).caption, "查看");
+            const std::string_view expected = binding.control != "右键" ? "导出…"
+                                              : binding.item == 0       ? "查看"
+                                              : binding.item == 1       ? "互换型号"
+                                              : binding.item == 2       ? "按任意型号查找…"
+                                                                        : "导出…";
+            ASSERT_GE(binding.item, 0);
+            EXPECT_EQ(control->menuItems.at(binding.item).caption, expected);
         }
     }
 }
 
 TEST(EventBindings, BindExactlyTheEventsTheTemplatesWire) {
     for (const auto* window :
-         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate()}) {
+         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
+          &windows::designationLookupWindowTemplate()}) {
         std::vector<ui::WiredEvent> bound;
         for (const Binding& binding : eventBindings()) {
-            if (binding.window == window->name) {
-                bound.push_back({binding.control, binding.event});
+            const ui::WiredEvent wired{binding.control, binding.event};
+            // The items of one menu are bound one by one under its one wired event.
+            if (binding.window == window->name &&
+                std::find(bound.begin(), bound.end(), wired) == bound.end()) {
+                bound.push_back(wired);
             }
         }
         EXPECT_EQ(bound, window->wiredEvents) << window->name;
