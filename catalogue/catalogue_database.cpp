@@ -1,5 +1,7 @@
 #include "catalogue/catalogue_database.h"
 
+#include <atomic>
+
 #include "catalogue/connection.h"
 #include "catalogue/connection_string.h"
 
@@ -25,6 +27,8 @@ bool CatalogueDatabase::OpenMdbDatabase(std::string_view path, std::string_view 
         return false;
     }
     connection_ = std::move(opened);
+    static std::atomic<std::uint64_t> connections{0};
+    connectionSerial_ = ++connections;
     return true;
 }
 
@@ -81,6 +85,7 @@ void CatalogueDatabase::CloseTable(RecordSetHandle handle) {
 
 void CatalogueDatabase::CloseDatabase() {
     connection_.reset();
+    connectionSerial_ = 0;
 }
 
 bool CatalogueDatabase::isConnected() const {

@@ -73,6 +73,9 @@ public:
     // The string the last successful open composed (empty while not connected).
     std::string connectionString() const;
     int openRecordSetCount() const;
+    // Names the current connection: a number that no other connection of the process had,
+    // 0 while not connected. What was read on one connection may be stale on the next.
+    std::uint64_t connectionSerial() const { return connectionSerial_; }
 
     // How long a record set may live, from its opening, before its statement is abandoned
     // and the record set fails; applies to the current connection and to later ones.
@@ -80,6 +83,7 @@ public:
 
 private:
     std::unique_ptr<Connection> connection_;
+    std::uint64_t connectionSerial_ = 0;
     std::chrono::milliseconds queryTimeout_{std::chrono::seconds(kQueryTimeoutSeconds)};
 };
 

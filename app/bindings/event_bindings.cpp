@@ -5,12 +5,17 @@
 #include "app/bindings/page_switch.h"
 #include "app/startup/catalogue_startup.h"
 #include "app/ui/window.h"
+#include "app/windows/designation_lookup_template.h"
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
 #include "content/bearing_picture.h"
 #include "content/web_links.h"
 #include "query/bearing_search.h"
+#include "query/designation_lookup.h"
+#include "query/price_list_menus.h"
 #include "query/price_queries.h"
+#include "query/result_list_copy.h"
+#include "query/result_list_export.h"
 
 namespace lz::bindings {
 
@@ -59,6 +64,7 @@ namespace {
 
 constexpr std::string_view kMain = windows::kMainWindowName;
 constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
+constexpr std::string_view kLookup = windows::kDesignationLookupWindowName;
 
 constexpr std::array kBindings = {
     Binding{kMain, "", EventKind::Created, -1, startUp},
@@ -97,8 +103,34 @@ constexpr std::array kBindings = {
     Binding{kMain, "组合框3", EventKind::EnterPressed, -1, enterImportedPrice},
     Binding{kMain, "编辑框3", EventKind::EnterPressed, -1, enterDomesticPrice},
     Binding{kMain, "组合框4", EventKind::EnterPressed, -1, enterDomesticPrice},
+    // Interchange, lookup by any designation, copy and export.
+    Binding{kMain, "右键", EventKind::ItemSelected, 1,
+            withoutArguments<query::showInterchangeableBearings>},
+    Binding{kMain, "右键", EventKind::ItemSelected, 2,
+            withoutArguments<query::openDesignationLookup>},
+    Binding{kMain, "右键", EventKind::ItemSelected, 3, withoutArguments<query::exportBearingList>},
+    Binding{kMain, "超级列表框_主窗口", EventKind::CopyPressed, -1,
+            withoutArguments<query::copyBearingList>},
+    Binding{kMain, "超级列表框_主窗口1", EventKind::RightClicked, -1,
+            withoutArguments<query::showImportedPriceMenu>},
+    Binding{kMain, "超级列表框_主窗口1", EventKind::CopyPressed, -1,
+            withoutArguments<query::copyImportedPriceList>},
+    Binding{kMain, "右键1", EventKind::ItemSelected, 0,
+            withoutArguments<query::exportImportedPriceList>},
+    Binding{kMain, "超级列表框_主窗口2", EventKind::RightClicked, -1,
+            withoutArguments<query::showDomesticPriceMenu>},
+    Binding{kMain, "超级列表框_主窗口2", EventKind::CopyPressed, -1,
+            withoutArguments<query::copyDomesticPriceList>},
+    Binding{kMain, "右键2", EventKind::ItemSelected, 0,
+            withoutArguments<query::exportDomesticPriceList>},
     Binding{kPicture, "", EventKind::Created, -1,
             withoutArguments<content::initBearingPictureWindow>},
+    Binding{kLookup, windows::kDesignationLookupBox, EventKind::EnterPressed, -1,
+            withoutArguments<query::lookUpDesignation>},
+    Binding{kLookup, "按钮_查找", EventKind::Clicked, -1,
+            withoutArguments<query::lookUpDesignation>},
+    Binding{kLookup, "按钮_取消", EventKind::Clicked, -1,
+            withoutArguments<query::closeDesignationLookup>},
 };
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -197,6 +198,7 @@ QWidget* WindowWidgets::makeListView(const ControlTemplate& control, QWidget* pa
     list->setCurrentRowHandler([this, name] { raise(name, EventKind::CurrentItemChanged); });
     list->setRightClickHandler([this, name] { raise(name, EventKind::RightClicked); });
     list->setRowDoubleClickHandler([this, name] { raise(name, EventKind::RowDoubleClicked); });
+    list->setCopyHandler([this, name] { raise(name, EventKind::CopyPressed); });
     return list;
 }
 
@@ -216,6 +218,13 @@ QMenu* WindowWidgets::makeMenu(const ControlTemplate& control) {
     const std::string_view name = control.name;
     for (std::size_t i = 0; i < control.menuItems.size(); ++i) {
         QAction* action = menu->addAction(captionText(control.menuItems[i].caption));
+        if (!control.menuItems[i].shortcut.empty()) {
+            // Known to the window as well, the key works wherever the window's focus is,
+            // while the menu itself stays hidden.
+            action->setShortcut(QKeySequence(toQString(control.menuItems[i].shortcut)));
+            action->setShortcutContext(Qt::WindowShortcut);
+            frame_->addAction(action);
+        }
         const int index = static_cast<int>(i);
         QObject::connect(action, &QAction::triggered, menu, [this, name, index] {
             raise(name, EventKind::ItemSelected, EventArgs{index, 0, 0, 0});

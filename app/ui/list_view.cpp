@@ -1,6 +1,7 @@
 #include "app/ui/list_view.h"
 
 #include <QHeaderView>
+#include <QKeyEvent>
 
 #include "app/ui/list_model.h"
 #include "app/ui/qt_conversions.h"
@@ -73,6 +74,19 @@ void ListView::setRightClickHandler(std::function<void()> handler) {
 void ListView::setRowDoubleClickHandler(std::function<void()> handler) {
     connect(this, &QAbstractItemView::doubleClicked, this,
             [handler = std::move(handler)](const QModelIndex&) { handler(); });
+}
+
+void ListView::setCopyHandler(std::function<void()> handler) {
+    copyHandler_ = std::move(handler);
+}
+
+void ListView::keyPressEvent(QKeyEvent* event) {
+    if (copyHandler_ && event->matches(QKeySequence::Copy)) {
+        event->accept();
+        copyHandler_();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 }  // namespace lz::ui

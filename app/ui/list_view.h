@@ -25,9 +25,15 @@ public:
     void setCurrentRowHandler(std::function<void()> handler);
     void setRightClickHandler(std::function<void()> handler);
     void setRowDoubleClickHandler(std::function<void()> handler);
+    // Raised by the copy key instead of the view's own copy of the current cell.
+    void setCopyHandler(std::function<void()> handler);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ListModel* model_;
+    std::function<void()> copyHandler_;
 };
 
 }  // namespace lz::ui

@@ -69,6 +69,9 @@ struct StatusPane {
 
 struct MenuItem {
     std::string_view caption{};
+    // A key combination (such as "Ctrl+F") that chooses the item anywhere in the window,
+    // shown beside the caption; none when empty.
+    std::string_view shortcut{};
 };
 
 // Where a control lives: the window itself (container empty), a group box, or one page
@@ -134,6 +137,7 @@ enum class EventKind {
     RightClicked,        // list view
     RowDoubleClicked,    // list view: a double click on a row
     ToolButtonClicked,   // toolbar: button index, separators counted
+    CopyPressed,         // list view: the copy key (Ctrl+C) pressed in it
 };
 
 // An event the window wires to an action; which action is the bindings' business. Every

@@ -45,11 +45,23 @@ std::vector<ControlTemplate> windowLevelControls() {
          .panes = {{230, "研发企业：澈屿轴承有限公司"},
                    {210, kTelephonePane},
                    {200, windows::kCompanySite}}},
-        // Only ever the bearing list's context menu, never a menu bar.
+        // Only ever the bearing list's context menu, never a menu bar. Its lookup item
+        // answers Ctrl+F anywhere in the window.
         {.kind = ControlKind::Menu,
          .name = "右键",
          .text = "右键",
-         .menuItems = {{"查看"}},
+         .menuItems = {{"查看"}, {"互换型号"}, {"按任意型号查找…", "Ctrl+F"}, {"导出…"}},
+         .hiddenTopLevel = true},
+        // The context menus of the two price lists.
+        {.kind = ControlKind::Menu,
+         .name = "右键1",
+         .text = "右键1",
+         .menuItems = {{"导出…"}},
+         .hiddenTopLevel = true},
+        {.kind = ControlKind::Menu,
+         .name = "右键2",
+         .text = "右键2",
+         .menuItems = {{"导出…"}},
          .hiddenTopLevel = true},
         {.kind = ControlKind::DatabaseConnection, .name = "外部数据库1"},
         {.kind = ControlKind::RecordSet, .name = "记录集1"},
@@ -106,6 +118,13 @@ const ui::WindowTemplate& mainWindowTemplate() {
                 {"组合框3", ui::EventKind::EnterPressed},
                 {"编辑框3", ui::EventKind::EnterPressed},
                 {"组合框4", ui::EventKind::EnterPressed},
+                {"超级列表框_主窗口", ui::EventKind::CopyPressed},
+                {"超级列表框_主窗口1", ui::EventKind::RightClicked},
+                {"超级列表框_主窗口1", ui::EventKind::CopyPressed},
+                {"右键1", ui::EventKind::ItemSelected},
+                {"超级列表框_主窗口2", ui::EventKind::RightClicked},
+                {"超级列表框_主窗口2", ui::EventKind::CopyPressed},
+                {"右键2", ui::EventKind::ItemSelected},
             },
     };
     return main;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/ui/window.h"
+#include "app/windows/designation_lookup_template.h"
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
 #include "app/windows/web_window_templates.h"
@@ -14,7 +15,11 @@
 #include "content/bearing_picture.h"
 #include "content/web_links.h"
 #include "query/bearing_search.h"
+#include "query/designation_lookup.h"
+#include "query/price_list_menus.h"
 #include "query/price_queries.h"
+#include "query/result_list_copy.h"
+#include "query/result_list_export.h"
 #include "query/result_list_fill.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/small_catalogue.h"
@@ -27,7 +32,8 @@ using ui::EventKind;
 
 const ui::WindowTemplate* templateNamed(std::string_view name) {
     for (const auto* candidate :
-         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate()}) {
+         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
+          &windows::designationLookupWindowTemplate()}) {
         if (candidate->name == name) {
             return candidate;
         }
@@ -48,6 +54,7 @@ ControlKind kindRaising(EventKind event) {
         case EventKind::CurrentItemChanged:
         case EventKind::RightClicked:
         case EventKind::RowDoubleClicked:
+        case EventKind::CopyPressed:
             return ControlKind::ListView;
         case EventKind::ToolButtonClicked:
             return ControlKind::ToolBar;
@@ -75,18 +82,28 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
         }
         EXPECT_EQ(control->kind, kindRaising(binding.event));
         if (binding.event == EventKind::ItemSelected) {
-            EXPECT_EQ(control->menuItems.at(binding.item).caption, "查看");
+            const std::string_view expected = binding.control != "右键" ? "导出…"
+                                              : binding.item == 0       ? "查看"
+                                              : binding.item == 1       ? "互换型号"
+                                              : binding.item == 2       ? "按任意型号查找…"
+                                                                        : "导出…";
+            ASSERT_GE(binding.item, 0);
+            EXPECT_EQ(control->menuItems.at(binding.item).caption, expected);
         }
     }
 }
 
 TEST(EventBindings, BindExactlyTheEventsTheTemplatesWire) {
     for (const auto* window :
-         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate()}) {
+         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
+          &windows::designationLookupWindowTemplate()}) {
         std::vector<ui::WiredEvent> bound;
         for (const Binding& binding : eventBindings()) {
-            if (binding.window == window->name) {
-                bound.push_back({binding.control, binding.event});
+            const ui::WiredEvent wired{binding.control, binding.event};
+            // The items of one menu are bound one by one under its one wired event.
+            if (binding.window == window->name &&
+                std::find(bound.begin(), bound.end(), wired) == bound.end()) {
+                bound.push_back(wired);
             }
         }
         EXPECT_EQ(bound, window->wiredEvents) << window->name;
@@ -108,6 +125,7 @@ TEST(EventBindings, EachEventRunsItsOwnAction) {
     };
     const std::string_view main = windows::kMainWindowName;
     const std::string_view picture = windows::kBearingPictureWindowName;
+    const std::string_view lookup = windows::kDesignationLookupWindowName;
     const Expected expected[] = {
         {main, "", EventKind::Created, -1, startUp},
         {main, "工具条", EventKind::ToolButtonClicked, 3, toolbarClicked},
@@ -142,6 +160,29 @@ TEST(EventBindings, EachEventRunsItsOwnAction) {
         {main, "组合框3", EventKind::EnterPressed, -1, enterImportedPrice},
         {main, "编辑框3", EventKind::EnterPressed, -1, enterDomesticPrice},
         {main, "组合框4", EventKind::EnterPressed, -1, enterDomesticPrice},
+        {main, "右键", EventKind::ItemSelected, 1,
+         withoutArguments<query::showInterchangeableBearings>},
+        {main, "右键", EventKind::ItemSelected, 2, withoutArguments<query::openDesignationLookup>},
+        {main, "右键", EventKind::ItemSelected, 3, withoutArguments<query::exportBearingList>},
+        {main, "超级列表框_主窗口", EventKind::CopyPressed, -1,
+         withoutArguments<query::copyBearingList>},
+        {main, "超级列表框_主窗口1", EventKind::RightClicked, -1,
+         withoutArguments<query::showImportedPriceMenu>},
+        {main, "超级列表框_主窗口1", EventKind::CopyPressed, -1,
+         withoutArguments<query::copyImportedPriceList>},
+        {main, "右键1", EventKind::ItemSelected, 0,
+         withoutArguments<query::exportImportedPriceList>},
+        {main, "超级列表框_主窗口2", EventKind::RightClicked, -1,
+         withoutArguments<query::showDomesticPriceMenu>},
+        {main, "超级列表框_主窗口2", EventKind::CopyPressed, -1,
+         withoutArguments<query::copyDomesticPriceList>},
+        {main, "右键2", EventKind::ItemSelected, 0,
+         withoutArguments<query::exportDomesticPriceList>},
+        {lookup, "编辑框_型号", EventKind::EnterPressed, -1,
+         withoutArguments<query::lookUpDesignation>},
+        {lookup, "按钮_查找", EventKind::Clicked, -1, withoutArguments<query::lookUpDesignation>},
+        {lookup, "按钮_取消", EventKind::Clicked, -1,
+         withoutArguments<query::closeDesignationLookup>},
     };
     for (const Expected& line : expected) {
         SCOPED_TRACE(std::string(line.window) + " / " + std::string(line.control));
@@ -149,8 +190,8 @@ TEST(EventBindings, EachEventRunsItsOwnAction) {
         ASSERT_NE(binding, nullptr);
         EXPECT_EQ(binding->action, line.action);
     }
-    // The menu has one item: any other index runs nothing.
-    EXPECT_EQ(bindingFor(main, {"右键", EventKind::ItemSelected, {1}}), nullptr);
+    // The bearing menu has four items: any other index runs nothing.
+    EXPECT_EQ(bindingFor(main, {"右键", EventKind::ItemSelected, {4}}), nullptr);
     EXPECT_EQ(bindingFor(main, {"单选框1", EventKind::Clicked, {}}), nullptr);
     EXPECT_EQ(bindingFor(picture, {"", EventKind::Clicked, {}}), nullptr);
 }

@@ -1,14 +1,18 @@
 // Takes a screenshot of every page of the main window, of the bearing picture window for
-// three bearing types and of a web window. Run under a real display (for example xvfb-run); the
-// data directory is a throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
+// three bearing types, of a web window, of the list menus, the designation lookup dialog and
+// the save dialog. Run under a real display (for example xvfb-run); the data directory is a
+// throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QPixmap>
 #include <QScreen>
 #include <QString>
+#include <QTimer>
+#include <QWidget>
 #include <cstdlib>
 #include <string>
 
@@ -18,6 +22,7 @@
 #include "app/ui/message_pump.h"
 #include "app/ui/window.h"
 #include "app/ui/window_manager.h"
+#include "app/windows/designation_lookup_template.h"
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
 #include "app/windows/web_window_templates.h"
@@ -107,6 +112,33 @@ int main(int argc, char** argv) {
         shoot(out, "imported-price-web-window");
         web->close();
     }
+
+    // The list menus pop up at the cursor; put it over the list first.
+    QCursor::setPos(main.widgetForTesting("超级列表框_主窗口")->mapToGlobal(QPoint(300, 120)));
+    main.popupMenu("右键", 3, 3);
+    shoot(out, "bearing-list-menu");
+    QApplication::activePopupWidget()->close();
+    pressToolButton(2);
+    main.popupMenu("右键1", 3, 3);
+    shoot(out, "imported-price-list-menu");
+    QApplication::activePopupWidget()->close();
+    pressToolButton(1);
+    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 2}});
+    if (auto* lookup = WindowManager::instance().find(lz::windows::kDesignationLookupWindowName)) {
+        lookup->setText(lz::windows::kDesignationLookupBox, "６２０５ ＬＬＵ");
+        shoot(out, "designation-lookup");
+        lz::bindings::dispatchEvent(*lookup, {"按钮_查找", lz::ui::EventKind::Clicked, {}});
+        shoot(out, "designation-lookup-result");
+    }
+    // The save dialog runs its own loop: shot and closed from inside it.
+    QTimer::singleShot(1500, [&out] {
+        QGuiApplication::primaryScreen()->grabWindow(0).save(out + "/save-dialog.png");
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->close();
+        }
+    });
+    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 3}});
+
     std::system((std::string("rm -rf ") + home).c_str());
     std::_Exit(0);
 }

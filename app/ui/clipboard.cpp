@@ -1,0 +1,18 @@
+#include "app/ui/clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "app/ui/qt_conversions.h"
+
+namespace lz::ui {
+
+void setClipboardText(std::string_view text) {
+    QGuiApplication::clipboard()->setText(toQString(text));
+}
+
+std::string clipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+}  // namespace lz::ui

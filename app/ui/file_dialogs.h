@@ -1,0 +1,32 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace lz::ui {
+
+struct SaveFileRequest {
+    std::string caption;        // the dialog's title
+    std::string suggestedName;  // the file name offered at first
+    std::string filterName;     // what the files are, such as "CSV 文件"
+    std::string suffix;         // such as "csv": the files shown, and added to a bare name
+};
+
+// The one file-dialog service: the program's own save dialog in Chinese, application-modal
+// and without an owner window, like the message boxes. It never asks about replacing a
+// file itself; the caller does, in its own words.
+class FileDialogs {
+public:
+    // The absolute path (UTF-8) the user chose, or none when the dialog was cancelled.
+    // The dialog opens in the folder of the last choice of the run, at first in the
+    // user's documents folder.
+    static std::optional<std::string> askSaveFileName(const SaveFileRequest& request);
+
+    // Tests answer dialogs here instead of clicking: while a responder is set, it is asked
+    // instead of opening a dialog. An empty function restores the real dialogs.
+    using Responder = std::function<std::optional<std::string>(const SaveFileRequest&)>;
+    static void setResponder(Responder responder);
+};
+
+}  // namespace lz::ui

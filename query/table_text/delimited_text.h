@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace lz::query::text {
+
+// Put first in a CSV file, it tells spreadsheet programs that the text is UTF-8; without
+// it some of them read the Chinese as another code page.
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Appends one CSV record (RFC 4180) to `out`: the cells separated by ",", ended by CR LF.
+// A cell holding ",", '"', CR or LF is put between double quotes with each '"' doubled;
+// every other cell stands as it is. A whole file is kUtf8ByteOrderMark, the headings as
+// the first record, then one record per row.
+void appendCsvRecord(std::string& out, std::span<const std::string> cells);
+void appendCsvRecord(std::string& out, std::span<const std::string_view> cells);
+
+// Appends one line of tab-separated text to `out`, as spreadsheets paste it: the cells
+// separated by TAB, ended by LF. A cell holding TAB, CR, LF or '"' is put between double
+// quotes with each '"' doubled, so that it pastes as one cell.
+void appendTabSeparatedLine(std::string& out, std::span<const std::string> cells);
+void appendTabSeparatedLine(std::string& out, std::span<const std::string_view> cells);
+
+}  // namespace lz::query::text

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+#include <system_error>
+
+namespace lz::query::text {
+
+// Writes `bytes` as the file `target`, whole or not at all: first into a new file beside
+// it, which then takes the target's name, replacing a file of that name. When anything
+// fails (no such folder, no right to write there, the disk full midway, `target` a folder
+// or a read-only file) the new file is removed again and a file already under the name
+// stays as it was. Returns what failed; a false error code on success.
+std::error_code writeFileReplacing(const std::filesystem::path& target, std::string_view bytes);
+
+// A path from UTF-8 text, whatever the platform's own encoding of file names.
+std::filesystem::path pathFromUtf8(std::string_view utf8);
+
+}  // namespace lz::query::text
