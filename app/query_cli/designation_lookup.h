@@ -1,9 +1,6 @@
-// TO BE WIRED TO lz_designation: the designation keys and their index over the catalogue,
-// written for the window's lookup "按任意型号查找". Until that library is in, the definition
-// in designation_lookup_provisional.cpp stands in for it with the same rules. Wiring
-// replaces that file by one that builds the shared index and composes the window's
-// statement from the rows it names, keeping this declaration, so that the command line and
-// the window answer alike.
+// The window's lookup "按任意型号查找" as one statement: the shared designation keys and
+// their index over the bearing table (lz_designation), so that the command line and the
+// window answer alike.
 #pragma once
 
 #include <optional>

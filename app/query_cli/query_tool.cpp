@@ -10,8 +10,8 @@
 #include "app/query_cli/result_rows.h"
 #include "app/query_cli/usage_text.h"
 #include "catalogue/catalogue_database.h"
-#include "query/export/csv_text.h"
 #include "query/search_messages.h"
+#include "query/table_text/delimited_text.h"
 
 namespace lz::query_cli {
 namespace {
@@ -22,7 +22,7 @@ constexpr std::string_view kConnectionFailedMessage = "连接失败";
 std::string formatted(OutputFormat format, const ListColumns& columns, const Rows& rows) {
     switch (format) {
         case OutputFormat::Csv:
-            return query::csv::csvDocument(columns.headings, rows);
+            return query::text::csvDocument(columns.headings, rows);
         case OutputFormat::Json:
             return jsonText(columns.headings, rows);
         case OutputFormat::Table:

@@ -44,6 +44,16 @@ void appendCsvRecord(std::string& out, std::span<const std::string_view> cells) 
     appendRecord(out, cells, ',', kCsvSpecials, "\r\n");
 }
 
+std::string csvDocument(std::span<const std::string_view> headings,
+                        std::span<const std::vector<std::string>> rows) {
+    std::string out(kUtf8ByteOrderMark);
+    appendCsvRecord(out, headings);
+    for (const std::vector<std::string>& row : rows) {
+        appendCsvRecord(out, row);
+    }
+    return out;
+}
+
 void appendTabSeparatedLine(std::string& out, std::span<const std::string> cells) {
     appendRecord(out, cells, '\t', kTabSpecials, "\n");
 }

@@ -3,6 +3,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lz::query::text {
 
@@ -16,6 +17,11 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // the first record, then one record per row.
 void appendCsvRecord(std::string& out, std::span<const std::string> cells);
 void appendCsvRecord(std::string& out, std::span<const std::string_view> cells);
+
+// A whole list as a CSV file's contents: kUtf8ByteOrderMark, the headings, then one record
+// per row.
+std::string csvDocument(std::span<const std::string_view> headings,
+                        std::span<const std::vector<std::string>> rows);
 
 // Appends one line of tab-separated text to `out`, as spreadsheets paste it: the cells
 // separated by TAB, ended by LF. A cell holding TAB, CR, LF or '"' is put between double

@@ -8,7 +8,7 @@
 
 #include "app/query_cli/output_formats.h"
 #include "app/query_cli/utf8_text.h"
-#include "query/export/csv_text.h"
+#include "query/table_text/delimited_text.h"
 #include "tests/query_cli/text_readers.h"
 
 namespace lz::query_cli {
@@ -50,7 +50,12 @@ TEST(TableText, ControlCharactersInACellCannotBreakTheLayout) {
 }
 
 TEST(CsvText, FieldsAreQuotedOnlyWhenRfc4180NeedsIt) {
-    using query::csv::csvField;
+    // One cell alone in its record, without the record's CR LF.
+    const auto csvField = [](std::string_view cell) {
+        std::string record;
+        query::text::appendCsvRecord(record, std::span(&cell, 1));
+        return record.substr(0, record.size() - 2);
+    };
     EXPECT_EQ(csvField("6205-2RS"), "6205-2RS");
     EXPECT_EQ(csvField(""), "");
     EXPECT_EQ(csvField(" NSK 6205 轴承 "), " NSK 6205 轴承 ");
@@ -65,7 +70,7 @@ TEST(CsvText, DocumentStartsWithTheByteOrderMarkAndTheHeadings) {
     const std::vector<std::string_view> headings = {"编号", "品牌", "型号"};
     const std::vector<std::vector<std::string>> rows = {{"3", "NACHI", "6000 C3"},
                                                         {"4", "", "6000, \"ZZ\""}};
-    EXPECT_EQ(query::csv::csvDocument(headings, rows),
+    EXPECT_EQ(query::text::csvDocument(headings, rows),
               "\xEF\xBB\xBF"
               "编号,品牌,型号\r\n"
               "3,NACHI,6000 C3\r\n"
@@ -80,8 +85,8 @@ TEST(CsvText, EveryCellComesBackThroughACsvReader) {
         {"3", "\"quoted\"", "line\r\nbreak and a lone \n and \r"},
         {"", " ", "\"\""},
     };
-    const std::string document = query::csv::csvDocument(headings, rows);
-    ASSERT_TRUE(document.starts_with(query::csv::kUtf8ByteOrderMark));
+    const std::string document = query::text::csvDocument(headings, rows);
+    ASSERT_TRUE(document.starts_with(query::text::kUtf8ByteOrderMark));
     const auto records = test::readCsv(std::string_view(document).substr(3));
     ASSERT_TRUE(records);
     ASSERT_EQ(records->size(), rows.size() + 1);

@@ -227,8 +227,7 @@ TEST_F(QueryToolTest, RowsThatCannotBeWrittenAreNotReportedAsFound) {
     EXPECT_EQ(err.str(), "lingzhou-query: the output cannot be written\n");
 }
 
-// TO BE WIRED TO lz_designation: these hold for the provisional key index and must hold
-// for the window's.
+// The same writings the window's lookup takes.
 TEST_F(QueryToolTest, LookupFindsABearingByAnyWritingOfItsDesignation) {
     // NTN's 6205LLU is a 6205-2RS: every 6205-2RS is listed, the 6205-2RZ is not.
     const std::vector<std::string> interchangeable = {"1", "2", "3"};

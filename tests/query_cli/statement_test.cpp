@@ -145,7 +145,7 @@ TEST_F(StatementTest, NothingToSearchForIsRefusedWithTheWindowsMessage) {
     }
 }
 
-// TO BE WIRED TO lz_designation: the window's lookup names its rows by number.
+// The window's lookup names its rows by number.
 TEST_F(StatementTest, LookupNamesTheRowsItFindsByNumber) {
     EXPECT_EQ(statement({"lookup", "6205LLU"}), "select * from bearing where bh in (1,2,3)");
     EXPECT_EQ(statement({"lookup", "62'05"}), "select * from bearing where bh in (6)");

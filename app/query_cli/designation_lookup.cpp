@@ -1,0 +1,19 @@
+// The command line looks up once per run, so the index is built for this one lookup; the
+// window keeps its index for the whole run instead. Both name the same rows.
+#include "app/query_cli/designation_lookup.h"
+
+#include "designation/designation_index.h"
+
+namespace lz::query_cli {
+
+std::optional<std::string> designationLookupStatement(catalogue::CatalogueDatabase& database,
+                                                      std::string_view typed) {
+    const std::optional<designation::DesignationIndex> index =
+        designation::DesignationIndex::build(database);
+    if (!index) {
+        return std::nullopt;
+    }
+    return designation::composeBearingRowsSearch(index->lookup(typed));
+}
+
+}  // namespace lz::query_cli
