@@ -1,6 +1,7 @@
 #include "app/ui/message_boxes.h"
 
 #include <QMessageBox>
+#include <QAbstractButton>
 
 #include "app/ui/qt_conversions.h"
 
@@ -31,6 +32,17 @@ BoxAnswer MessageBoxes::show(std::string_view text, std::optional<std::string_vi
     QMessageBox box(QMessageBox::NoIcon, toQString(request.caption), toQString(request.text),
                     choice, nullptr);
     box.setWindowModality(Qt::ApplicationModal);
+    // The buttons speak the interface's language, as the message does, with Y and N as
+    // their keys.
+    if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {
+        ok->setText(QStringLiteral("确定"));
+    }
+    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) {
+        yes->setText(QStringLiteral("是(&Y)"));
+    }
+    if (QAbstractButton* no = box.button(QMessageBox::No)) {
+        no->setText(QStringLiteral("否(&N)"));
+    }
     const int answer = box.exec();
     if (buttons == BoxButtons::Ok) {
         return BoxAnswer::Ok;

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "app/ui/message_boxes.h"
 #include "app/ui/message_pump.h"
@@ -25,6 +30,34 @@ TEST(MessageBoxes, ResponderSeesTextCaptionAndButtons) {
     EXPECT_EQ(asked[0].buttons, BoxButtons::Ok);
     EXPECT_EQ(asked[1].caption, "软件协议");
     EXPECT_EQ(asked[1].buttons, BoxButtons::YesNo);
+}
+
+// The real dialog, answered by pressing its button once it is up.
+TEST(MessageBoxes, RealBoxesShowChineseButtonsAndReportTheOnePressed) {
+    const auto pressWhenShown = [](QMessageBox::StandardButton which,
+                                   std::vector<std::string>& seen) {
+        QTimer::singleShot(0, [which, &seen] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            for (QAbstractButton* button : box->buttons()) {
+                seen.push_back(button->text().toStdString());
+            }
+            box->button(which)->click();
+        });
+    };
+    std::vector<std::string> okBox, yesNoBox;
+    pressWhenShown(QMessageBox::Ok, okBox);
+    EXPECT_EQ(MessageBoxes::show("连接失败"), BoxAnswer::Ok);
+    EXPECT_EQ(okBox, std::vector<std::string>{"确定"});
+
+    pressWhenShown(QMessageBox::No, yesNoBox);
+    EXPECT_EQ(MessageBoxes::show("是否打开？", "软件协议", BoxButtons::YesNo), BoxAnswer::No);
+    std::sort(yesNoBox.begin(), yesNoBox.end());
+    EXPECT_EQ(yesNoBox, (std::vector<std::string>{"否(&N)", "是(&Y)"}));
+
+    std::vector<std::string> ignored;
+    pressWhenShown(QMessageBox::Yes, ignored);
+    EXPECT_EQ(MessageBoxes::show("是否打开？", "软件协议", BoxButtons::YesNo), BoxAnswer::Yes);
 }
 
 TEST(MessagePump, RunsPostedWorkAndReturns) {
