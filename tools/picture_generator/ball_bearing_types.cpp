@@ -33,6 +33,39 @@ AngleLine contactLine(const BallRow& row, qreal length) {
         {row.z, row.pitchRadius}, 90 + row.side * row.contactAngle, length, QStringLiteral("α")};
 }
 
+// One row of balls between a ring with a high shoulder on one side and a ring with its high
+// shoulder on the other, meeting them at `contactAngle`: the angular contact bearings, for
+// radial loads and for ball screw supports alike.
+struct AngularContactSize {
+    qreal d, D, B, ball;
+    qreal contactAngle;
+    int balls;
+    qreal contactLineLength;
+};
+
+BearingModel singleRowAngularContact(const QString& typeName, const QString& designation,
+                                     const QString& sizeNote, const AngularContactSize& size) {
+    constexpr qreal corner = 1.0;
+    BallRow row{(size.d + size.D) / 4, size.ball};
+    row.contactAngle = size.contactAngle;
+    BearingModel model;
+    model.typeName = typeName;
+    model.designation = designation;
+    model.sizeNote = sizeNote;
+    model.parts.push_back(
+        {outerRingSection(size.B, size.D / 2, {row},
+                          {row.highOuterShoulder(), row.lowOuterShoulder()}, corner),
+         Material::Steel, true});
+    model.parts.push_back(
+        {innerRingSection(size.B, size.d / 2, {row},
+                          {row.lowInnerShoulder(), row.highInnerShoulder()}, corner),
+         Material::Steel, false});
+    model.balls.push_back({{0, row.pitchRadius}, size.ball / 2, size.balls, 0});
+    model.angleLines.push_back(contactLine(row, size.contactLineLength));
+    addRadialDimensions(model, size.B, size.d, size.D);
+    return model;
+}
+
 }  // namespace
 
 BearingModel deepGrooveBallBearing() {
@@ -57,25 +90,9 @@ BearingModel deepGrooveBallBearing() {
 BearingModel angularContactBallBearing() {
     // 7205 B: d 25, D 52, B 15, contact angle 40°; thirteen balls of 7.938 mm. The outer
     // ring's high shoulder takes the thrust on one side, the inner ring's on the other.
-    constexpr qreal d = 25, D = 52, B = 15, ball = 7.938, corner = 1.0;
-    BallRow row{(d + D) / 4, ball};
-    row.contactAngle = 40;
-    BearingModel model;
-    model.typeName = QStringLiteral("角接触球轴承");
-    model.designation = QStringLiteral("7205 B");
-    model.sizeNote = QStringLiteral("d 25　D 52　B 15　α 40°");
-    model.parts.push_back(
-        {outerRingSection(B, D / 2, {row}, {row.highOuterShoulder(), row.lowOuterShoulder()},
-                          corner),
-         Material::Steel, true});
-    model.parts.push_back(
-        {innerRingSection(B, d / 2, {row}, {row.lowInnerShoulder(), row.highInnerShoulder()},
-                          corner),
-         Material::Steel, false});
-    model.balls.push_back({{0, row.pitchRadius}, ball / 2, 13, 0});
-    model.angleLines.push_back(contactLine(row, 9));
-    addRadialDimensions(model, B, d, D);
-    return model;
+    return singleRowAngularContact(QStringLiteral("角接触球轴承"), QStringLiteral("7205 B"),
+                                   QStringLiteral("d 25　D 52　B 15　α 40°"),
+                                   {25, 52, 15, 7.938, 40, 13, 9});
 }
 
 BearingModel selfAligningBallBearing() {
@@ -160,25 +177,9 @@ BearingModel miniatureBallBearing() {
 BearingModel thrustAngularContactBearing() {
     // 25TAC62B, a ball screw support bearing: d 25, D 62, B 15, contact angle 60°;
     // seventeen balls of 7.144 mm between rings that hold them almost from the side.
-    constexpr qreal d = 25, D = 62, B = 15, ball = 7.144, corner = 1.0;
-    BallRow row{(d + D) / 4, ball};
-    row.contactAngle = 60;
-    BearingModel model;
-    model.typeName = QStringLiteral("推力角接触球轴承");
-    model.designation = QStringLiteral("25TAC62B");
-    model.sizeNote = QStringLiteral("d 25　D 62　B 15　α 60°");
-    model.parts.push_back(
-        {outerRingSection(B, D / 2, {row}, {row.highOuterShoulder(), row.lowOuterShoulder()},
-                          corner),
-         Material::Steel, true});
-    model.parts.push_back(
-        {innerRingSection(B, d / 2, {row}, {row.lowInnerShoulder(), row.highInnerShoulder()},
-                          corner),
-         Material::Steel, false});
-    model.balls.push_back({{0, row.pitchRadius}, ball / 2, 17, 0});
-    model.angleLines.push_back(contactLine(row, 6.5));
-    addRadialDimensions(model, B, d, D);
-    return model;
+    return singleRowAngularContact(QStringLiteral("推力角接触球轴承"), QStringLiteral("25TAC62B"),
+                                   QStringLiteral("d 25　D 62　B 15　α 60°"),
+                                   {25, 62, 15, 7.144, 60, 17, 6.5});
 }
 
 BearingModel compressorClutchBearing() {
