@@ -8,9 +8,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include <QApplication>
+
 #include "app/startup/data_directory.h"
 #include "app/startup/program.h"
 #include "app/ui/message_boxes.h"
+#include "app/ui/message_pump.h"
 #include "app/ui/window_manager.h"
 #include "app/windows/main_window_template.h"
 
@@ -90,6 +93,20 @@ double residentMiB() {
 
 double peakResidentMiB() {
     return statusMiB("VmHWM");
+}
+
+int runOnMainWindow(int argc, char** argv,
+                    const std::function<int(BenchWindow& bench, ui::Window& mainWindow)>& body) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    ui::chooseEventDispatcher();
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+    BenchWindow bench;
+    if (bench.window() == nullptr) {
+        std::fprintf(stderr, "main window could not be opened\n");
+        return 1;
+    }
+    return body(bench, *bench.window());
 }
 
 }  // namespace lz::bench

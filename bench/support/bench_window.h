@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -30,6 +31,12 @@ private:
     std::string cataloguePath_;
     ui::Window* window_ = nullptr;
 };
+
+// The set-up every window benchmark shares: an offscreen QApplication on the program's event
+// dispatcher and the main window as it starts. Runs `body` on them and returns its exit
+// code; 1 when the window could not be opened.
+int runOnMainWindow(int argc, char** argv,
+                    const std::function<int(BenchWindow& bench, ui::Window& mainWindow)>& body);
 
 // Runs `sql` straight on SQLite and reads the named columns of every row as text, as a
 // fill needs them: the floor any fill is measured against. Seconds.
