@@ -7,7 +7,7 @@
 #include "app/startup/command_line.h"
 #include "app/startup/program.h"
 #include "app/startup/program_identity.h"
-#include "app/ui/message_pump.h"
+#include "ui/message_pump.h"
 
 int main(int argc, char** argv) {
     // Options first: --help and --version must answer without a display, and a QApplication

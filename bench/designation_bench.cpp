@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/window.h"
 #include "bench/support/bench_window.h"
 #include "catalogue/catalogue_database.h"
 #include "designation/designation_index.h"
@@ -17,6 +16,7 @@
 #include "query/result_list_fill.h"
 #include "query/result_lists.h"
 #include "query/table_text/file_replacement.h"
+#include "ui/window.h"
 
 namespace {
 

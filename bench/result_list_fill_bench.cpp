@@ -13,9 +13,9 @@
 #include <cstdio>
 #include <string>
 
-#include "app/ui/window.h"
 #include "bench/support/bench_window.h"
 #include "query/result_list_fill.h"
+#include "ui/window.h"
 
 namespace {
 

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/window.h"
 #include "bench/support/bench_window.h"
 #include "query/result_lists.h"
 #include "query/sql/bearing_search_sql.h"
 #include "query/sql/price_query_sql.h"
+#include "ui/window.h"
 
 namespace {
 

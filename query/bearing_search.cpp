@@ -5,12 +5,12 @@
 #include <string>
 #include <utility>
 
-#include "app/ui/message_boxes.h"
-#include "app/ui/window.h"
 #include "query/button_lock.h"
 #include "query/result_list_fill.h"
 #include "query/search_messages.h"
 #include "query/sql/bearing_search_sql.h"
+#include "ui/message_boxes.h"
+#include "ui/window.h"
 
 namespace lz::query {
 namespace {

@@ -1,7 +1,7 @@
 #include "query/button_lock.h"
 
-#include "app/ui/window.h"
-#include "app/ui/window_manager.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
 
 namespace lz::query {
 

@@ -4,9 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "app/ui/message_boxes.h"
-#include "app/ui/window.h"
-#include "app/ui/window_manager.h"
 #include "app/windows/designation_lookup_template.h"
 #include "app/windows/main_window_template.h"
 #include "catalogue/catalogue_database.h"
@@ -16,6 +13,9 @@
 #include "query/result_lists.h"
 #include "query/search_messages.h"
 #include "query/sql/interchange_sql.h"
+#include "ui/message_boxes.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
 
 namespace lz::query {
 namespace {

@@ -1,9 +1,9 @@
 #include "query/initial_listing.h"
 
-#include "app/ui/window.h"
 #include "catalogue/catalogue_database.h"
 #include "query/record_row.h"
 #include "query/result_lists.h"
+#include "ui/window.h"
 
 namespace lz::query {
 

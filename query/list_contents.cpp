@@ -1,6 +1,6 @@
 #include "query/list_contents.h"
 
-#include "app/ui/window.h"
+#include "ui/window.h"
 
 namespace lz::query {
 

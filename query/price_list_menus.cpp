@@ -1,6 +1,6 @@
 #include "query/price_list_menus.h"
 
-#include "app/ui/window.h"
+#include "ui/window.h"
 
 namespace lz::query {
 namespace {

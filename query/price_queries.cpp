@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/ui/message_boxes.h"
-#include "app/ui/window.h"
 #include "query/button_lock.h"
 #include "query/result_list_fill.h"
 #include "query/search_messages.h"
 #include "query/sql/price_query_sql.h"
+#include "ui/message_boxes.h"
+#include "ui/window.h"
 
 namespace lz::query {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/window.h"
+#include "ui/window.h"
 
 namespace lz::query {
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/clipboard.h"
-#include "app/ui/window.h"
 #include "query/list_contents.h"
 #include "query/result_lists.h"
 #include "query/table_text/delimited_text.h"
+#include "ui/clipboard.h"
+#include "ui/window.h"
 
 namespace lz::query {
 namespace {

@@ -5,12 +5,12 @@
 #include <system_error>
 #include <vector>
 
-#include "app/ui/file_dialogs.h"
-#include "app/ui/message_boxes.h"
-#include "app/ui/window.h"
 #include "query/list_contents.h"
 #include "query/table_text/delimited_text.h"
 #include "query/table_text/file_replacement.h"
+#include "ui/file_dialogs.h"
+#include "ui/message_boxes.h"
+#include "ui/window.h"
 
 namespace lz::query {
 namespace {

@@ -2,12 +2,12 @@
 
 #include <string>
 
-#include "app/ui/message_boxes.h"
-#include "app/ui/message_pump.h"
-#include "app/ui/window.h"
-#include "app/ui/window_manager.h"
 #include "catalogue/catalogue_database.h"
 #include "query/record_row.h"
+#include "ui/message_boxes.h"
+#include "ui/message_pump.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
 
 namespace lz::query {
 namespace {

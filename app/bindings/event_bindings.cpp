@@ -4,7 +4,6 @@
 
 #include "app/bindings/page_switch.h"
 #include "app/startup/catalogue_startup.h"
-#include "app/ui/window.h"
 #include "app/windows/designation_lookup_template.h"
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
@@ -16,6 +15,7 @@
 #include "query/price_queries.h"
 #include "query/result_list_copy.h"
 #include "query/result_list_export.h"
+#include "ui/window.h"
 
 namespace lz::bindings {
 

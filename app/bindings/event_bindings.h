@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/ui/event.h"
+#include "ui/event.h"
 
 namespace lz::bindings {
 

@@ -1,8 +1,8 @@
 #include "app/bindings/page_switch.h"
 
-#include "app/ui/window.h"
 #include "app/windows/main_window_template.h"
 #include "query/initial_listing.h"
+#include "ui/window.h"
 
 namespace lz::bindings {
 

@@ -2,11 +2,11 @@
 
 #include "app/startup/catalogue_deployer.h"
 #include "app/startup/data_directory.h"
-#include "app/ui/message_boxes.h"
-#include "app/ui/window.h"
 #include "catalogue/image/catalogue_image.h"
 #include "query/initial_listing.h"
 #include "query/result_lists.h"
+#include "ui/message_boxes.h"
+#include "ui/window.h"
 
 namespace lz::startup {
 

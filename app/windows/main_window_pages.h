@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/ui/window_template.h"
+#include "ui/window_template.h"
 
 // The main window's pages, split by purpose; each returns its controls in template order,
 // containers before their children.

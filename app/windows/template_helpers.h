@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/ui/window_template.h"
+#include "ui/window_template.h"
 
 namespace lz::windows {
 

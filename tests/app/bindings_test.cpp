@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/ui/window.h"
 #include "app/windows/designation_lookup_template.h"
 #include "app/windows/main_window_template.h"
 #include "app/windows/picture_window_template.h"
@@ -23,6 +22,7 @@
 #include "query/result_list_fill.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/small_catalogue.h"
+#include "ui/window.h"
 
 namespace lz::bindings {
 namespace {

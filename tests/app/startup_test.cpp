@@ -7,11 +7,11 @@
 #include <string>
 
 #include "app/startup/file_layer.h"
-#include "app/ui/window.h"
 #include "catalogue/catalogue_database.h"
 #include "catalogue/image/catalogue_image.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/small_catalogue.h"
+#include "ui/window.h"
 
 namespace lz::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/message_boxes.h"
 #include "tests/support/temp_dir.h"
+#include "ui/message_boxes.h"
 
 namespace lz::ui {
 class Window;

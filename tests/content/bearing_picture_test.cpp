@@ -19,12 +19,12 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/jpeg_decoder.h"
-#include "app/ui/picture_box.h"
-#include "app/ui/window.h"
-#include "app/ui/window_manager.h"
 #include "content/selected_bearing.h"
 #include "tests/app_support/main_window_fixture.h"
+#include "ui/jpeg_decoder.h"
+#include "ui/picture_box.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
 
 namespace lz::content {
 namespace {

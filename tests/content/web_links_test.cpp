@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "app/bindings/event_bindings.h"
-#include "app/ui/window.h"
-#include "app/ui/window_manager.h"
 #include "content/url_opener.h"
 #include "tests/app_support/main_window_fixture.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
 
 namespace lz::content {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
-#include "app/ui/message_pump.h"
+#include "ui/message_pump.h"
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")

@@ -12,13 +12,13 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/ui/clipboard.h"
-#include "app/ui/file_dialogs.h"
-#include "app/ui/window.h"
 #include "catalogue/catalogue_database.h"
 #include "query/result_list_fill.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/small_catalogue.h"
+#include "ui/clipboard.h"
+#include "ui/file_dialogs.h"
+#include "ui/window.h"
 
 namespace lz::query {
 namespace {

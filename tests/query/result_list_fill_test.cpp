@@ -12,14 +12,14 @@
 #include <functional>
 #include <string>
 
-#include "app/ui/window.h"
-#include "app/ui/window_manager.h"
 #include "app/windows/main_window_template.h"
 #include "catalogue/catalogue_database.h"
 #include "query/initial_listing.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/damaged_catalogue.h"
 #include "tests/support/small_catalogue.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
 
 namespace lz::query {
 namespace {

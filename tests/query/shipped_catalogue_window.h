@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/window.h"
 #include "query/result_lists.h"
 #include "tests/app_support/main_window_fixture.h"
+#include "ui/window.h"
 
 namespace lz::test {
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
-#include "app/ui/jpeg_decoder.h"
+#include "ui/jpeg_decoder.h"
 
 namespace lz::ui::testing {
 namespace {

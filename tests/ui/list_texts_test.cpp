@@ -1,5 +1,5 @@
 // The cell texts of a list, kept in fixed blocks with runs of equal texts shared.
-#include "app/ui/list_texts.h"
+#include "ui/list_texts.h"
 
 #include <gtest/gtest.h>
 

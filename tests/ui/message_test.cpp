@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ui/message_boxes.h"
-#include "app/ui/message_pump.h"
+#include "ui/message_boxes.h"
+#include "ui/message_pump.h"
 
 namespace lz::ui::testing {
 namespace {

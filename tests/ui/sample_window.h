@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ui/window_template.h"
+#include "ui/window_template.h"
 
 namespace lz::ui::testing {
 

@@ -11,8 +11,8 @@
 #include <QThread>
 #include <QWidget>
 
-#include "app/ui/message_pump.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/message_pump.h"
 
 namespace lz::ui::testing {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "app/ui/window_manager.h"
 #include "tests/ui/sample_window.h"
+#include "ui/window_manager.h"
 
 namespace lz::ui::testing {
 namespace {

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 
-#include "app/ui/event.h"
-#include "app/ui/window.h"
-#include "app/ui/window_manager.h"
 #include "tests/ui/sample_window.h"
+#include "ui/event.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
 
 namespace lz::ui::testing {
 

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "app/ui/message_pump.h"
 #include "tests/ui/window_fixture.h"
+#include "ui/message_pump.h"
 
 namespace lz::ui::testing {
 namespace {

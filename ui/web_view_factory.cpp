@@ -1,0 +1,46 @@
+#include "ui/web_view_factory.h"
+
+#include <QLabel>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+
+#include "ui/qt_conversions.h"
+
+namespace lz::ui {
+namespace {
+
+// Script errors of the pages shown are none of the user's business where the template
+// says so: they are neither shown nor logged.
+class QuietPage : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel, const QString&, int,
+                                  const QString&) override {}
+};
+
+}  // namespace
+
+QWidget* makeWebView(QWidget* parent, const ControlTemplate& control, bool real) {
+    const QString address = toQString(control.startAddress);
+    if (!real) {
+        auto* placeholder = new QLabel(address, parent);
+        placeholder->setTextFormat(Qt::PlainText);
+        placeholder->setAlignment(Qt::AlignCenter);
+        placeholder->setFocusPolicy(Qt::StrongFocus);
+        return placeholder;
+    }
+    auto* view = new QWebEngineView(parent);
+    if (control.suppressScriptErrors) {
+        view->setPage(new QuietPage(view));
+    }
+    view->setZoomFactor(1.0);  // the medium text size
+    if (!address.isEmpty()) {
+        view->load(QUrl(address));
+    }
+    return view;
+}
+
+}  // namespace lz::ui

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "ui/window_template.h"
+
+class QWidget;
+
+namespace lz::catalogue {
+class CatalogueDatabase;
+}
+
+namespace lz::ui {
+
+class WindowWidgets;
+
+// A window built from its template. Actions reach its controls only through these
+// operations, by control name; a name the window does not have, or a control of another
+// kind, is a programming error and is reported by an assertion in debug builds and
+// ignored (neutral result) otherwise. Texts are UTF-8.
+class Window {
+public:
+    explicit Window(std::unique_ptr<WindowWidgets> widgets);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    const WindowTemplate& windowTemplate() const;
+    std::string_view name() const;
+
+    // List views.
+    void clearRows(std::string_view list);
+    int appendRow(std::string_view list);  // the new row's index
+    // Appends a row holding `texts`, column 0 first, as appendRow and setCellText would.
+    int appendRow(std::string_view list, std::span<const std::string> texts);
+    void setCellText(std::string_view list, int row, int column, std::string_view text);
+    int rowCount(std::string_view list) const;
+    std::string cellText(std::string_view list, int row, int column) const;
+    int selectedRow(std::string_view list) const;  // -1 when none
+    void selectRow(std::string_view list, int row);
+    // Grows with every clearRows of the list, so a running fill can tell that a newer fill
+    // of the same list has started meanwhile.
+    std::uint64_t listGeneration(std::string_view list) const;
+
+    // Edit boxes and combo boxes (the text of a combo box is its edit field's text).
+    std::string text(std::string_view control) const;
+    void setText(std::string_view control, std::string_view text);
+
+    // Radio buttons and check boxes.
+    bool isChecked(std::string_view control) const;
+    void setChecked(std::string_view control, bool checked);
+
+    // Buttons (and any other control).
+    bool isEnabled(std::string_view control) const;
+    void setEnabled(std::string_view control, bool enabled);
+    bool isVisible(std::string_view control) const;  // shown on screen right now
+
+    // Tab controls.
+    int currentPage(std::string_view tabControl) const;
+    void setCurrentPage(std::string_view tabControl, int page);
+
+    // Menus: pops the menu up at the mouse cursor, moved by (dx, dy); returns at once.
+    void popupMenu(std::string_view menu, int dx, int dy);
+
+    // Picture boxes: JPEG bytes, decoded when shown; empty bytes clear the picture.
+    void setPicture(std::string_view pictureBox, std::span<const std::byte> jpeg);
+    bool hasPicture(std::string_view pictureBox) const;
+
+    // The catalogue connection object of the window.
+    catalogue::CatalogueDatabase& database(std::string_view connection);
+
+    // Window itself.
+    void activate();
+    void close();
+    bool isMinimised() const;
+
+    // For tests and screenshots only: the widget of a control, or the window's own widget
+    // when `control` is empty. Actions never use it.
+    QWidget* widgetForTesting(std::string_view control = {}) const;
+    WindowWidgets& widgets() { return *widgets_; }
+
+private:
+    std::unique_ptr<WindowWidgets> widgets_;
+};
+
+}  // namespace lz::ui
