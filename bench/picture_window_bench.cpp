@@ -16,12 +16,12 @@
 
 #include "app/bindings/event_bindings.h"
 #include "app/startup/program.h"
-#include "app/windows/main_window_template.h"
-#include "app/windows/picture_window_template.h"
 #include "query/result_list_fill.h"
 #include "ui/message_boxes.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/main_window_template.h"
+#include "windows/picture_window_template.h"
 
 namespace {
 

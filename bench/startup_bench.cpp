@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "app/startup/program.h"
-#include "app/windows/main_window_template.h"
 #include "query/result_lists.h"
 #include "ui/message_boxes.h"
 #include "ui/message_pump.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/main_window_template.h"
 
 namespace {
 

@@ -3,11 +3,11 @@
 #include <string>
 #include <string_view>
 
-#include "app/windows/picture_window_template.h"
 #include "content/selected_bearing.h"
 #include "content/type_pictures.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/picture_window_template.h"
 
 namespace lz::content {
 namespace {

@@ -1,10 +1,10 @@
 #include "content/web_links.h"
 
-#include "app/windows/web_addresses.h"
-#include "app/windows/web_window_templates.h"
 #include "content/url_opener.h"
 #include "ui/message_boxes.h"
 #include "ui/window_manager.h"
+#include "windows/web_addresses.h"
+#include "windows/web_window_templates.h"
 
 namespace lz::content {
 

@@ -4,8 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "app/windows/designation_lookup_template.h"
-#include "app/windows/main_window_template.h"
 #include "catalogue/catalogue_database.h"
 #include "designation/designation_index.h"
 #include "designation/designation_key.h"
@@ -16,6 +14,8 @@
 #include "ui/message_boxes.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/designation_lookup_template.h"
+#include "windows/main_window_template.h"
 
 namespace lz::query {
 namespace {

@@ -4,9 +4,6 @@
 
 #include "app/bindings/page_switch.h"
 #include "app/startup/catalogue_startup.h"
-#include "app/windows/designation_lookup_template.h"
-#include "app/windows/main_window_template.h"
-#include "app/windows/picture_window_template.h"
 #include "content/bearing_picture.h"
 #include "content/web_links.h"
 #include "query/bearing_search.h"
@@ -16,6 +13,9 @@
 #include "query/result_list_copy.h"
 #include "query/result_list_export.h"
 #include "ui/window.h"
+#include "windows/designation_lookup_template.h"
+#include "windows/main_window_template.h"
+#include "windows/picture_window_template.h"
 
 namespace lz::bindings {
 

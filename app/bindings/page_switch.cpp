@@ -1,8 +1,8 @@
 #include "app/bindings/page_switch.h"
 
-#include "app/windows/main_window_template.h"
 #include "query/initial_listing.h"
 #include "ui/window.h"
+#include "windows/main_window_template.h"
 
 namespace lz::bindings {
 

@@ -3,11 +3,11 @@
 #include <utility>
 
 #include "app/query_cli/designation_lookup.h"
-#include "app/windows/result_list_headings.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
 #include "query/sql/bearing_search_sql.h"
 #include "query/sql/price_query_sql.h"
+#include "windows/result_list_headings.h"
 
 namespace lz::query_cli {
 namespace {

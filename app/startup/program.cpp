@@ -4,12 +4,12 @@
 #include <array>
 
 #include "app/bindings/event_bindings.h"
-#include "app/windows/main_window_template.h"
-#include "app/windows/picture_window_template.h"
-#include "app/windows/web_window_templates.h"
 #include "content/selected_bearing.h"
 #include "ui/message_boxes.h"
 #include "ui/window_manager.h"
+#include "windows/main_window_template.h"
+#include "windows/picture_window_template.h"
+#include "windows/web_window_templates.h"
 
 namespace lz::startup {
 

@@ -12,10 +12,10 @@
 
 #include "app/startup/data_directory.h"
 #include "app/startup/program.h"
-#include "app/windows/main_window_template.h"
 #include "ui/message_boxes.h"
 #include "ui/message_pump.h"
 #include "ui/window_manager.h"
+#include "windows/main_window_template.h"
 
 namespace lz::bench {
 

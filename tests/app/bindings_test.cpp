@@ -6,10 +6,6 @@
 #include <algorithm>
 #include <string>
 
-#include "app/windows/designation_lookup_template.h"
-#include "app/windows/main_window_template.h"
-#include "app/windows/picture_window_template.h"
-#include "app/windows/web_window_templates.h"
 #include "catalogue/catalogue_database.h"
 #include "content/bearing_picture.h"
 #include "content/web_links.h"
@@ -23,6 +19,10 @@
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/small_catalogue.h"
 #include "ui/window.h"
+#include "windows/designation_lookup_template.h"
+#include "windows/main_window_template.h"
+#include "windows/picture_window_template.h"
+#include "windows/web_window_templates.h"
 
 namespace lz::bindings {
 namespace {

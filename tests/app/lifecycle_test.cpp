@@ -7,11 +7,11 @@
 #include <array>
 
 #include "app/startup/program.h"
-#include "app/windows/picture_window_template.h"
 #include "content/selected_bearing.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/picture_window_template.h"
 
 namespace lz::test {
 namespace {

@@ -7,13 +7,13 @@
 #include <QTableView>
 #include <QWidget>
 
-#include "app/windows/main_window_template.h"
-#include "app/windows/picture_window_template.h"
-#include "app/windows/web_window_templates.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "ui/frame_allowance.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/main_window_template.h"
+#include "windows/picture_window_template.h"
+#include "windows/web_window_templates.h"
 
 namespace lz::test {
 namespace {

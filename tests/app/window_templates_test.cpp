@@ -5,11 +5,11 @@
 #include <string_view>
 #include <vector>
 
-#include "app/windows/main_window_template.h"
-#include "app/windows/picture_window_template.h"
-#include "app/windows/web_window_templates.h"
 #include "ui/window_manager.h"
 #include "ui/window_template.h"
+#include "windows/main_window_template.h"
+#include "windows/picture_window_template.h"
+#include "windows/web_window_templates.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 
 #include "app/startup/data_directory.h"
 #include "app/startup/program.h"
-#include "app/windows/main_window_template.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/main_window_template.h"
 
 namespace lz::test {
 

@@ -5,11 +5,11 @@
 
 #include <algorithm>
 
-#include "app/windows/designation_lookup_template.h"
 #include "catalogue/catalogue_database.h"
 #include "tests/query/shipped_catalogue_window.h"
 #include "tests/support/small_catalogue.h"
 #include "ui/window_manager.h"
+#include "windows/designation_lookup_template.h"
 
 namespace lz::query {
 namespace {

@@ -12,7 +12,6 @@
 #include <functional>
 #include <string>
 
-#include "app/windows/main_window_template.h"
 #include "catalogue/catalogue_database.h"
 #include "query/initial_listing.h"
 #include "tests/app_support/main_window_fixture.h"
@@ -20,6 +19,7 @@
 #include "tests/support/small_catalogue.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/main_window_template.h"
 
 namespace lz::query {
 namespace {

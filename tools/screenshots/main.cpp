@@ -18,15 +18,15 @@
 
 #include "app/bindings/event_bindings.h"
 #include "app/startup/program.h"
-#include "app/windows/designation_lookup_template.h"
-#include "app/windows/main_window_template.h"
-#include "app/windows/picture_window_template.h"
-#include "app/windows/web_window_templates.h"
 #include "query/result_list_fill.h"
 #include "ui/message_boxes.h"
 #include "ui/message_pump.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+#include "windows/designation_lookup_template.h"
+#include "windows/main_window_template.h"
+#include "windows/picture_window_template.h"
+#include "windows/web_window_templates.h"
 
 namespace {
 

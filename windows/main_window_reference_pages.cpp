@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/windows/main_window_pages.h"
-#include "app/windows/main_window_template.h"
-#include "app/windows/web_addresses.h"
+#include "windows/main_window_pages.h"
+#include "windows/main_window_template.h"
+#include "windows/web_addresses.h"
 
 namespace lz::windows::detail {
 

@@ -1,12 +1,12 @@
-#include "app/windows/main_window_template.h"
+#include "windows/main_window_template.h"
 
 #include <string_view>
 #include <utility>
 #include <vector>
 
-#include "app/windows/main_window_pages.h"
-#include "app/windows/template_helpers.h"
-#include "app/windows/web_addresses.h"
+#include "windows/main_window_pages.h"
+#include "windows/template_helpers.h"
+#include "windows/web_addresses.h"
 
 namespace lz::windows {
 

@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/windows/main_window_pages.h"
-#include "app/windows/main_window_template.h"
-#include "app/windows/result_list_headings.h"
+#include "windows/main_window_pages.h"
+#include "windows/main_window_template.h"
+#include "windows/result_list_headings.h"
 
 namespace lz::windows::detail {
 

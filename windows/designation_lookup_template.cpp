@@ -1,6 +1,6 @@
-#include "app/windows/designation_lookup_template.h"
+#include "windows/designation_lookup_template.h"
 
-#include "app/windows/template_helpers.h"
+#include "windows/template_helpers.h"
 
 namespace lz::windows {
 

@@ -1,9 +1,9 @@
-#include "app/windows/picture_window_template.h"
+#include "windows/picture_window_template.h"
 
 #include <string_view>
 #include <vector>
 
-#include "app/windows/template_helpers.h"
+#include "windows/template_helpers.h"
 
 namespace lz::windows {
 

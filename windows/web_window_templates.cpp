@@ -1,10 +1,10 @@
-#include "app/windows/web_window_templates.h"
+#include "windows/web_window_templates.h"
 
 #include <string_view>
 #include <vector>
 
-#include "app/windows/template_helpers.h"
-#include "app/windows/web_addresses.h"
+#include "windows/template_helpers.h"
+#include "windows/web_addresses.h"
 
 namespace lz::windows {
 
