@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/query_cli/text_readers.h"
+#include "tests/cli/text_readers.h"
 #include "tests/support/temp_dir.h"
 
 namespace lz::query_cli {

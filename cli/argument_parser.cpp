@@ -1,4 +1,4 @@
-#include "app/query_cli/argument_parser.h"
+#include "cli/argument_parser.h"
 
 #include <array>
 #include <optional>

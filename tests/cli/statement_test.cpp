@@ -8,10 +8,10 @@
 #include <variant>
 #include <vector>
 
-#include "app/query_cli/argument_parser.h"
-#include "app/query_cli/query_plan.h"
 #include "catalogue/catalogue_database.h"
-#include "tests/query_cli/small_catalogue_image.h"
+#include "cli/argument_parser.h"
+#include "cli/query_plan.h"
+#include "tests/cli/small_catalogue_image.h"
 
 namespace lz::query_cli {
 namespace {

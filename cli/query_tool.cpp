@@ -1,15 +1,15 @@
-#include "app/query_cli/query_tool.h"
+#include "cli/query_tool.h"
 
 #include <ostream>
 #include <string>
 #include <variant>
 
-#include "app/query_cli/argument_parser.h"
-#include "app/query_cli/output_formats.h"
-#include "app/query_cli/query_plan.h"
-#include "app/query_cli/result_rows.h"
-#include "app/query_cli/usage_text.h"
 #include "catalogue/catalogue_database.h"
+#include "cli/argument_parser.h"
+#include "cli/output_formats.h"
+#include "cli/query_plan.h"
+#include "cli/result_rows.h"
+#include "cli/usage_text.h"
 #include "query/search_messages.h"
 #include "query/table_text/delimited_text.h"
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/query_cli/invocation.h"
+#include "cli/invocation.h"
 
 namespace lz::query_cli {
 

@@ -1,4 +1,4 @@
-#include "tests/query_cli/small_catalogue_image.h"
+#include "tests/cli/small_catalogue_image.h"
 
 #include <algorithm>
 #include <fstream>

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/query_cli/result_rows.h"
+#include "cli/result_rows.h"
 
 namespace lz::query_cli {
 

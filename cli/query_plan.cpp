@@ -1,8 +1,8 @@
-#include "app/query_cli/query_plan.h"
+#include "cli/query_plan.h"
 
 #include <utility>
 
-#include "app/query_cli/designation_lookup.h"
+#include "cli/designation_lookup.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
 #include "query/sql/bearing_search_sql.h"

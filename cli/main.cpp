@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/query_cli/query_tool.h"
 #include "catalogue/image/catalogue_image.h"
+#include "cli/query_tool.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);

@@ -1,4 +1,4 @@
-#include "app/query_cli/usage_text.h"
+#include "cli/usage_text.h"
 
 namespace lz::query_cli {
 namespace {

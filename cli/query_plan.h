@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/query_cli/invocation.h"
+#include "cli/invocation.h"
 
 namespace lz::catalogue {
 class CatalogueDatabase;

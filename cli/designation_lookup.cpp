@@ -1,6 +1,6 @@
 // The command line looks up once per run, so the index is built for this one lookup; the
 // window keeps its index for the whole run instead. Both name the same rows.
-#include "app/query_cli/designation_lookup.h"
+#include "cli/designation_lookup.h"
 
 #include "designation/designation_index.h"
 

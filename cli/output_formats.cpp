@@ -1,10 +1,10 @@
-#include "app/query_cli/output_formats.h"
+#include "cli/output_formats.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
-#include "app/query_cli/utf8_text.h"
+#include "cli/utf8_text.h"
 
 namespace lz::query_cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "app/query_cli/argument_parser.h"
+#include "cli/argument_parser.h"
 
 namespace lz::query_cli {
 namespace {

@@ -6,10 +6,10 @@
 #include <string_view>
 #include <vector>
 
-#include "app/query_cli/output_formats.h"
-#include "app/query_cli/utf8_text.h"
+#include "cli/output_formats.h"
+#include "cli/utf8_text.h"
 #include "query/table_text/delimited_text.h"
-#include "tests/query_cli/text_readers.h"
+#include "tests/cli/text_readers.h"
 
 namespace lz::query_cli {
 namespace {

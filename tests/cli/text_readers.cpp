@@ -1,4 +1,4 @@
-#include "tests/query_cli/text_readers.h"
+#include "tests/cli/text_readers.h"
 
 #include <cstdint>
 

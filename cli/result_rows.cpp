@@ -1,4 +1,4 @@
-#include "app/query_cli/result_rows.h"
+#include "cli/result_rows.h"
 
 #include "catalogue/catalogue_database.h"
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/query_cli/query_tool.h"
-#include "tests/query_cli/small_catalogue_image.h"
-#include "tests/query_cli/text_readers.h"
+#include "cli/query_tool.h"
+#include "tests/cli/small_catalogue_image.h"
+#include "tests/cli/text_readers.h"
 #include "tests/support/damaged_catalogue.h"
 #include "tests/support/temp_dir.h"
 

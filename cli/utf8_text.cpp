@@ -1,4 +1,4 @@
-#include "app/query_cli/utf8_text.h"
+#include "cli/utf8_text.h"
 
 #include <algorithm>
 #include <array>
