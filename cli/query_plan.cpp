@@ -2,12 +2,12 @@
 
 #include <utility>
 
+#include "catalogue/result_list_headings.h"
 #include "cli/designation_lookup.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
 #include "query/sql/bearing_search_sql.h"
 #include "query/sql/price_query_sql.h"
-#include "windows/result_list_headings.h"
 
 namespace lz::query_cli {
 namespace {
@@ -32,15 +32,15 @@ QueryPlan planLookup(const std::string& text, catalogue::CatalogueDatabase& data
 }  // namespace
 
 ListColumns bearingListColumns() {
-    return {windows::kBearingListHeadings, query::kBearingFields};
+    return {catalogue::kBearingListHeadings, query::kBearingFields};
 }
 
 ListColumns importedPriceListColumns() {
-    return {windows::kImportedPriceListHeadings, query::kImportedPriceFields};
+    return {catalogue::kImportedPriceListHeadings, query::kImportedPriceFields};
 }
 
 ListColumns domesticPriceListColumns() {
-    return {windows::kDomesticPriceListHeadings, query::kDomesticPriceFields};
+    return {catalogue::kDomesticPriceListHeadings, query::kDomesticPriceFields};
 }
 
 QueryPlan planQuery(const Invocation& invocation, catalogue::CatalogueDatabase& database) {

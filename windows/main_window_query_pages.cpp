@@ -5,14 +5,17 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/result_list_headings.h"
 #include "windows/main_window_pages.h"
 #include "windows/main_window_template.h"
-#include "windows/result_list_headings.h"
 
 namespace lz::windows::detail {
 
 namespace {
 
+using catalogue::kBearingListHeadings;
+using catalogue::kDomesticPriceListHeadings;
+using catalogue::kImportedPriceListHeadings;
 using ui::ControlKind;
 using ui::ControlTemplate;
 

@@ -3,10 +3,12 @@
 #include <array>
 #include <string_view>
 
-namespace lz::windows {
+namespace lz::catalogue {
 
-// The headings of the main window's three result lists, column 0 first. Plain texts without
-// Qt, so that the command-line look-up names its columns exactly as the window does.
+// The headings under which the main window's three result lists show the catalogue's
+// columns, column 0 first. Plain texts kept beside the tables they name, so that the window
+// templates and the command-line look-up both take them from here and name their columns
+// alike, neither including the other's headers.
 inline constexpr std::array<std::string_view, 10> kBearingListHeadings = {
     "ID", "轴承名称", "新型号", "旧型号", "内径", "外径", "厚度", "品牌", "轴承类型", "详细说明"};
 inline constexpr std::array<std::string_view, 5> kImportedPriceListHeadings = {
@@ -14,4 +16,4 @@ inline constexpr std::array<std::string_view, 5> kImportedPriceListHeadings = {
 inline constexpr std::array<std::string_view, 6> kDomesticPriceListHeadings = {
     "编号", "旧型号", "新型号", "不含税价格（元）", "含税价格（元）", "厂家"};
 
-}  // namespace lz::windows
+}  // namespace lz::catalogue
