@@ -11,7 +11,7 @@ packages=(
     fonts-noto-cjk
     xvfb xauth
     dpkg-dev file desktop-file-utils appstream
-    strace sqlite3
+    strace sqlite3 python3
 )
 
 missing=()

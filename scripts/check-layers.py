@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Fails when an #include "…" line runs upward between the program's layers.
+
+The layers, from the top down:
+
+    app → query, content → windows → ui → catalogue
+    cli → the Qt-free parts of query, designation, catalogue
+
+Each folder may include itself and the folders it lists below; query and content sit side by
+side and do not include each other. The folders marked Qt-free must stay so: no Qt header, and
+only Qt-free files of ours. The command line may take a file of query/ only when that file is
+Qt-free (its statements, its list texts, its messages).
+
+Usage: scripts/check-layers.py [ROOT]   (ROOT defaults to the checkout holding this script)
+Prints every upward include as FILE:LINE: message, and exits 1 when there is any.
+"""
+
+import os
+import re
+import sys
+from pathlib import Path
+
+# What each top-level folder may include besides itself.
+MAY_INCLUDE = {
+    "catalogue": set(),
+    "designation": {"catalogue"},
+    "ui": {"catalogue"},
+    "windows": {"ui", "catalogue"},
+    "query": {"windows", "ui", "catalogue", "designation"},
+    "content": {"windows", "ui", "catalogue", "designation"},
+    "shop": {"designation", "catalogue"},
+    "app": {"query", "content", "shop", "windows", "ui", "catalogue", "designation"},
+    # The command line takes query/ too, but only its Qt-free files: checked apart below.
+    "cli": {"designation", "catalogue", "shop"},
+}
+
+# Folders (or subfolders) whose files must not reach Qt at all, directly or through ours.
+QT_FREE = ["catalogue", "designation", "cli", "query/sql", "query/table_text", "shop/store"]
+
+
+SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
+QUOTED_INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')
+ANGLE_INCLUDE = re.compile(r"^\s*#\s*include\s+<([^>]+)>")
+
+
+def is_qt_header(name):
+    head = name.split("/")[0]
+    return head.startswith("Qt") or re.fullmatch(r"Q[A-Z]\w*", head) is not None
+
+
+def read_includes(path):
+    quoted, angle = [], []
+    with open(path, encoding="utf-8", errors="replace") as f:
+        for number, line in enumerate(f, 1):
+            m = QUOTED_INCLUDE.match(line)
+            if m:
+                quoted.append((number, m.group(1)))
+                continue
+            m = ANGLE_INCLUDE.match(line)
+            if m:
+                angle.append((number, m.group(1)))
+    return quoted, angle
+
+
+def main():
+    root = Path(sys.argv[1] if len(sys.argv) > 1 else Path(__file__).resolve().parent.parent)
+    sources = {}
+    for folder in MAY_INCLUDE:
+        base = root / folder
+        if not base.is_dir():
+            continue
+        for dirpath, _, names in os.walk(base):
+            for name in names:
+                path = Path(dirpath) / name
+                if path.suffix in SOURCE_SUFFIXES:
+                    sources[path.relative_to(root).as_posix()] = read_includes(path)
+
+    qt_free_memo = {}
+
+    def reaches_qt(rel, trail=()):
+        """The first Qt header or Qt-using file that `rel` reaches, or None."""
+        if rel in qt_free_memo:
+            return qt_free_memo[rel]
+        if rel in trail or rel not in sources:
+            return None
+        quoted, angle = sources[rel]
+        found = next((f"<{name}>" for _, name in angle if is_qt_header(name)), None)
+        if found is None:
+            for _, target in quoted:
+                if reaches_qt(target, trail + (rel,)) is not None:
+                    found = target
+                    break
+        qt_free_memo[rel] = found
+        return found
+
+    faults = []
+    for rel, (quoted, angle) in sorted(sources.items()):
+        folder = rel.split("/")[0]
+        for line, target in quoted:
+            target_folder = target.split("/")[0]
+            if target_folder == folder:
+                continue
+            if folder == "cli" and target_folder == "query":
+                why = reaches_qt(target)
+                if why is not None:
+                    faults.append(f"{rel}:{line}: the command line includes {target}, "
+                                  f"which reaches Qt through {why}")
+                continue
+            if target_folder not in MAY_INCLUDE[folder]:
+                faults.append(f"{rel}:{line}: {folder}/ may not include {target} "
+                              f"({target_folder}/ is not below it)")
+        if any(rel == part or rel.startswith(part + "/") for part in QT_FREE):
+            why = reaches_qt(rel)
+            if why is not None:
+                faults.append(f"{rel}: must stay without Qt, but reaches {why}")
+
+    for fault in faults:
+        print(fault)
+    if faults:
+        print(f"{len(faults)} include(s) run against the layers; see the README's Layout section.")
+        return 1
+    print(f"Layers hold: {len(sources)} files checked.")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
