@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QStyledItemDelegate>
 
+#include "ui/deferred_web_view.h"
 #include "ui/label_control.h"
 #include "ui/list_model.h"
 #include "ui/list_view.h"
@@ -85,6 +86,9 @@ QWidget* WindowWidgets::makeWidget(const ControlTemplate& control, QWidget* pare
             return box;
         }
         case ControlKind::WebView:
+            if (control.afterWindowShown) {
+                return new DeferredWebView(parent, control, realWebViews_);
+            }
             return makeWebView(parent, control, realWebViews_);
         case ControlKind::StatusBar:
             return new StatusBarWidget(parent, control.panes);

@@ -112,6 +112,9 @@ struct ControlTemplate {
     // Web views.
     std::string_view startAddress{};
     bool suppressScriptErrors = false;
+    // Made only after the window has first been painted (see DeferredWebView), so that
+    // starting the browser engine does not hold the window back.
+    bool afterWindowShown = false;
 
     std::vector<ToolButton> buttons{};  // toolbar
     std::vector<StatusPane> panes{};    // status bar

@@ -62,7 +62,8 @@ std::vector<ControlTemplate> referencePagesControls() {
          .container = "选择夹2",
          .page = 0,
          .startAddress = windows::kArticleListPage,
-         .suppressScriptErrors = true},
+         .suppressScriptErrors = true,
+         .afterWindowShown = true},
         {.kind = ControlKind::PictureBox,
          .name = "图片框2",
          .geometry = kBelowStrip,
@@ -95,7 +96,8 @@ std::vector<ControlTemplate> referencePagesControls() {
          .container = "选择夹3",
          .page = 0,
          .startAddress = windows::kCompanySite,
-         .suppressScriptErrors = true},
+         .suppressScriptErrors = true,
+         .afterWindowShown = true},
 
         {.kind = ControlKind::TabControl,
          .name = "选择夹4",
@@ -142,7 +144,8 @@ std::vector<ControlTemplate> referencePagesControls() {
          .container = "选择夹4",
          .page = 3,
          .startAddress = windows::kCompanySite,
-         .suppressScriptErrors = true},
+         .suppressScriptErrors = true,
+         .afterWindowShown = true},
     };
 }
 

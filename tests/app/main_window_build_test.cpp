@@ -2,9 +2,14 @@
 // it, the hidden buttons never shown, the start state of the search controls.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTableView>
+#include <QTest>
 #include <QWidget>
 
 #include "tests/app_support/main_window_fixture.h"
@@ -95,6 +100,21 @@ const Placement kPlacements[] = {
 bool isUnreachable(std::string_view name) {
     return name == "按钮2" || name == "按钮3" || name == "按钮4" || name == "按钮11";
 }
+
+// Counts the paint events of a window.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(std::function<void()> onPaint) : onPaint_(std::move(onPaint)) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            onPaint_();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> onPaint_;
+};
 
 using MainWindowBuildTest = MainWindowTest;
 
@@ -279,6 +299,63 @@ TEST_F(MainWindowBuildTest, TypeAndMakerCombosOfferTheirItemsInOrder) {
                                         "四川东方", "无锡滚动", "瓦远东", "社渚",     "张家港",
                                         "锡微",     "浙江滚动", "竹箦",   "扬州",     "瓦光阳",
                                         "梁山",     "全部"}));
+}
+
+// The three web views of the reference pages are made only once the main window has been
+// painted, each then showing its start address (placeholders stand in for the browser here),
+// and each is kept across page changes.
+TEST_F(MainWindowBuildTest, WebViewsAreMadeAfterTheWindowIsFirstPaintedAndThenKept) {
+    struct Expected {
+        const char* control;
+        int page;
+        const char* innerTabs;
+        int innerPage;
+        QString address;
+    };
+    const Expected views[] = {
+        {"超文本浏览框1", 3, "选择夹2", 0,
+         QStringLiteral("http://www.zhoucheng-query.example/NewsClass.asp?BigClass=新闻")},
+        {"超文本浏览框4", 4, "选择夹3", 0, QStringLiteral("http://www.lanyue.example/")},
+        {"超文本浏览框5", 5, "选择夹4", 3, QStringLiteral("http://www.lanyue.example/")},
+    };
+    const auto viewIn = [](QWidget* box) { return box->findChild<QLabel*>(); };
+
+    int paints = 0;
+    bool madeBeforePaint = false;
+    PaintWatch watch([&] { ++paints; });
+    ui::Window* main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    QWidget* frame = main->widgetForTesting();
+    frame->installEventFilter(&watch);
+    for (const Expected& view : views) {
+        EXPECT_EQ(viewIn(main->widgetForTesting(view.control)), nullptr) << view.control;
+    }
+    const bool allMade = QTest::qWaitFor(
+        [&] {
+            for (const Expected& view : views) {
+                if (viewIn(main->widgetForTesting(view.control)) == nullptr) {
+                    return false;
+                }
+            }
+            madeBeforePaint = paints == 0;
+            return true;
+        },
+        5000);
+    ASSERT_TRUE(allMade);
+    EXPECT_FALSE(madeBeforePaint);
+
+    for (const Expected& view : views) {
+        SCOPED_TRACE(view.control);
+        QLabel* shown = viewIn(main->widgetForTesting(view.control));
+        ASSERT_NE(shown, nullptr);
+        EXPECT_EQ(shown->text(), view.address);
+        main->setCurrentPage("选择夹1", view.page);
+        main->setCurrentPage(view.innerTabs, view.innerPage);
+        EXPECT_TRUE(main->isVisible(view.control));
+        main->setCurrentPage("选择夹1", 0);
+        main->setCurrentPage("选择夹1", view.page);
+        EXPECT_EQ(viewIn(main->widgetForTesting(view.control)), shown);
+    }
 }
 
 }  // namespace
