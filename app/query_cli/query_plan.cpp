@@ -26,7 +26,8 @@ QueryPlan planLookup(const std::string& text, catalogue::CatalogueDatabase& data
     if (text.empty()) {
         return {bearingListColumns(), std::nullopt, query::kEmptySearchMessage};
     }
-    return {bearingListColumns(), designationLookupStatement(database, text), {}};
+    LookupStatement lookup = designationLookupStatement(database, text);
+    return {bearingListColumns(), std::move(lookup.statement), {}, lookup.readFailed};
 }
 
 }  // namespace

@@ -243,6 +243,22 @@ TEST_F(QueryToolTest, AFailureBeforeTheFirstRowIsAReadErrorNotNoMatch) {
     }
 }
 
+// The lookup's key index is built from every row of the bearing table: rows behind a
+// damaged page would be missing from it, and the rows it still finds pass for all.
+TEST_F(QueryToolTest, ALookupWhoseIndexCannotBeReadWholeIsAReadError) {
+    lz::test::TempDir dir;
+    const std::string path = (dir.path() / "damaged.db").string();
+    ASSERT_GT(lz::test::writeCatalogueWithADamagedPage(path, 400), 0);
+    const std::vector<std::byte> damaged = test::fileBytes(path);
+    for (const std::string_view typed : {"621", "62400"}) {  // before and after the damage
+        const Answer answer = runOn(damaged, {"lookup", typed});
+        EXPECT_EQ(answer.status, 3) << typed;
+        EXPECT_EQ(answer.out, "") << typed;
+        EXPECT_EQ(answer.err, "lingzhou-query: 读取数据出错，列表可能不完整\n") << typed;
+    }
+    EXPECT_EQ(runOn(damaged, {"lookup", "621", "--print-sql"}).status, 3);
+}
+
 TEST_F(QueryToolTest, RowsThatCannotBeWrittenAreNotReportedAsFound) {
     std::ostream broken(nullptr);  // every write fails, as on a full disk
     std::ostringstream err;
