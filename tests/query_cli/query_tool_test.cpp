@@ -153,6 +153,17 @@ TEST_F(QueryToolTest, EmptyInputIsRefusedWithTheWindowsMessageAndExitsTwo) {
     EXPECT_EQ(domestic.status, 2);
     EXPECT_EQ(domestic.out, "");
     EXPECT_EQ(domestic.err, "lingzhou-query: 查询内容不能为空\n");
+    // The window's lookup refuses text without letters or digits as empty; so does this.
+    for (const auto& arguments : {std::vector<std::string_view>{"lookup", "--", "-"},
+                                  {"lookup", "   "},
+                                  {"lookup", " - / "},
+                                  {"lookup", ""},
+                                  {"lookup", "-", "--print-sql"}}) {
+        std::ostringstream out, err;
+        EXPECT_EQ(runQueryTool(arguments, image_, out, err), 2) << arguments[1];
+        EXPECT_EQ(out.str(), "") << arguments[1];
+        EXPECT_EQ(err.str(), "lingzhou-query: 查询内容不能为空！\n") << arguments[1];
+    }
 }
 
 TEST_F(QueryToolTest, MistakesPrintTheUsageOnStandardErrorAndExitTwo) {
