@@ -22,22 +22,21 @@ bool CatalogueDatabase::OpenMdbDatabase(std::string_view path, std::string_view 
     if (!file || *file != path) {
         return false;
     }
-    auto opened = Connection::open(*file, readOnly, std::move(connection), queryTimeout_);
-    if (!opened) {
-        return false;
-    }
-    connection_ = std::move(opened);
-    static std::atomic<std::uint64_t> connections{0};
-    connectionSerial_ = ++connections;
-    return true;
+    return adopt(Connection::open(*file, readOnly, std::move(connection), queryTimeout_));
 }
 
 bool CatalogueDatabase::openImage(std::span<const std::byte> image) {
-    auto opened = Connection::openImage(image, queryTimeout_);
+    return adopt(Connection::openImage(image, queryTimeout_));
+}
+
+bool CatalogueDatabase::adopt(std::unique_ptr<Connection> opened) {
     if (!opened) {
         return false;
     }
     connection_ = std::move(opened);
+    // Whatever was read on the connection replaced is stale now, whichever way it opened.
+    static std::atomic<std::uint64_t> connections{0};
+    connectionSerial_ = ++connections;
     return true;
 }
 

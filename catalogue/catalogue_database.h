@@ -19,12 +19,15 @@ class Connection;
 using RecordSetHandle = std::int32_t;
 
 // The catalogue database object: at most one connection, up to 30 open record sets on
-// it, each a static read-only cursor read column by column by name. No operation ever
-// reports an error: failures turn into false, 0, end of records or the empty value.
+// it, each a static read-only cursor read column by column by name. No operation throws:
+// failures turn into false, 0, end of records or the empty value, and a record set that
+// ends in a failure says so through HasFailed, from its first row on.
 class CatalogueDatabase {
 public:
     static constexpr int kRecordSetSlots = 30;
-    // How long a record set may live, from OpenTable on, before it is failed.
+    // How long the store may work on one record set's statement before it is failed:
+    // preparing it and every step through its rows, added up over the record set's life.
+    // Time between steps (a caller waiting for the user) does not count.
     static constexpr int kQueryTimeoutSeconds = 15;
     // Far above the 100,677 rows of all three tables together.
     static constexpr std::int64_t kMaxRows = 1'000'000;
@@ -50,16 +53,23 @@ public:
     // `image` must stay valid and unchanged while the connection lives.
     bool openImage(std::span<const std::byte> image);
 
-    // Runs one SELECT; the record set stands on its first row, or at its end when the
-    // result is empty. 0 when not connected, `sql` is empty, all slots are taken, the
-    // statement is rejected, or its first row cannot be read (an error, the query timeout).
+    // Runs one SELECT and gives its record set, which stands
+    // - on its first row;
+    // - at its end, HasFailed false: the result is empty (no match);
+    // - at its end, HasFailed true: reading the first row failed (a damaged page, the
+    //   query timeout, a value over kMaxCellBytes, a LIKE pattern too complex), as a
+    //   record set failing part way does, only with no row before.
+    // 0, and no record set, when not connected, `sql` is empty, all slots are taken, or
+    // the statement is rejected before it runs: not exactly one read-only SELECT, a
+    // syntax error, an unknown table or column, or over the limits on statement text. The
+    // caller closes every record set it was given, failed ones too.
     RecordSetHandle OpenTable(std::string_view sql);
 
     bool IsEOF(RecordSetHandle handle) const;  // true for 0 and unknown handles as well
     // True when the record set's end came from a failure rather than its last row: a read
-    // error, the query timeout (counted over the record set's whole life), more than
-    // kMaxRows rows or a value over kMaxCellBytes. IsEOF is then true as well. False for 0
-    // and unknown handles.
+    // error, the query timeout, more than kMaxRows rows, a value over kMaxCellBytes, or
+    // any other error of a step, on the first row or a later one. IsEOF is then true as
+    // well. False for 0 and unknown handles.
     bool HasFailed(RecordSetHandle handle) const;
     void MoveFirst(RecordSetHandle handle);
     void MoveNext(RecordSetHandle handle);
@@ -77,11 +87,15 @@ public:
     // 0 while not connected. What was read on one connection may be stale on the next.
     std::uint64_t connectionSerial() const { return connectionSerial_; }
 
-    // How long a record set may live, from its opening, before its statement is abandoned
-    // and the record set fails; applies to the current connection and to later ones.
+    // How long the store may work on one record set's statement (see kQueryTimeoutSeconds)
+    // before it is abandoned and the record set fails; applies to record sets opened later
+    // on the current connection and on later ones.
     void setQueryTimeout(std::chrono::milliseconds timeout);
 
 private:
+    // Makes `opened` the connection, when there is one; false otherwise.
+    bool adopt(std::unique_ptr<Connection> opened);
+
     std::unique_ptr<Connection> connection_;
     std::uint64_t connectionSerial_ = 0;
     std::chrono::milliseconds queryTimeout_{std::chrono::seconds(kQueryTimeoutSeconds)};

@@ -2,15 +2,19 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <chrono>
 
 namespace lz::catalogue {
 
-// Ends a statement that runs past its record set's deadline: SQLite calls back every few
-// thousand instructions while a statement runs, and the step then fails with
-// SQLITE_INTERRUPT. A record set has one deadline for its whole life, counted from its
-// opening, so a query cannot escape the limit by delivering its rows one quick step at a
-// time.
+// Ends a statement that runs past its deadline: SQLite calls back every few thousand
+// instructions while a statement runs, and the step then fails with SQLITE_INTERRUPT.
+//
+// A record set draws on one allowance of the limit for its whole life: the time the store
+// spends preparing its statement and stepping through its rows, added up. A query cannot
+// escape the limit by delivering its rows one quick step at a time, and the time the
+// program spends between steps (a fill waiting while the user reads a message) uses none
+// of it.
 class QueryDeadline {
 public:
     using Clock = std::chrono::steady_clock;
@@ -23,9 +27,14 @@ public:
     void watch(sqlite3* db);
     void setLimit(std::chrono::milliseconds limit) { limit_ = limit; }
     std::chrono::milliseconds limit() const { return limit_; }
+    // The limit as the clock counts, kept far from the clock's range (a year at most).
+    Clock::duration allowance() const {
+        return std::chrono::duration_cast<Clock::duration>(
+            std::min<std::chrono::milliseconds>(limit_, std::chrono::hours(24 * 365)));
+    }
 
-    // The deadline of a record set opened now.
-    Clock::time_point fromNow() const { return Clock::now() + limit_; }
+    // The deadline of a statement started now that may work for the whole limit.
+    Clock::time_point fromNow() const { return Clock::now() + allowance(); }
     // The deadline every statement of the connection runs under until the next call; set
     // before each prepare and step.
     void enforce(Clock::time_point expiry) { expiry_ = expiry; }

@@ -43,15 +43,18 @@ std::unique_ptr<CMRecordSet> CMRecordSet::open(sqlite3* db, std::string_view sql
     }
     sqlite3_stmt* statement = nullptr;
     const char* tail = nullptr;
-    const auto expiry = deadline.fromNow();
-    deadline.enforce(expiry);
-    if (sqlite3_prepare_v2(db, text.c_str(), static_cast<int>(text.size() + 1), &statement,
-                           &tail) != SQLITE_OK ||
-        statement == nullptr) {
+    const auto allowance = deadline.allowance();
+    const auto started = QueryDeadline::Clock::now();
+    deadline.enforce(started + allowance);
+    const int prepared =
+        sqlite3_prepare_v2(db, text.c_str(), static_cast<int>(text.size() + 1), &statement, &tail);
+    const auto spent = QueryDeadline::Clock::now() - started;
+    if (prepared != SQLITE_OK || statement == nullptr) {
         sqlite3_finalize(statement);
         return nullptr;
     }
-    std::unique_ptr<CMRecordSet> recordSet(new CMRecordSet(statement, deadline, expiry, maxRows));
+    std::unique_ptr<CMRecordSet> recordSet(
+        new CMRecordSet(statement, deadline, allowance, spent, maxRows));
     if (tail == nullptr || !onlySeparatorsFollow(tail) || !sqlite3_stmt_readonly(statement) ||
         sqlite3_column_count(statement) == 0) {
         return nullptr;
@@ -69,32 +72,38 @@ std::unique_ptr<CMRecordSet> CMRecordSet::open(sqlite3* db, std::string_view sql
         }
     }
 
+    // A first row that fails leaves the record set failed, not empty: the caller must not
+    // take a read error for "no match".
     const bool hasRow = recordSet->step();
-    if (recordSet->failed_) {
-        return nullptr;
-    }
     recordSet->empty_ = recordSet->eof_ = !hasRow;
     recordSet->onFirstRow_ = hasRow;
     return recordSet;
 }
 
 CMRecordSet::CMRecordSet(sqlite3_stmt* statement, QueryDeadline& deadline,
-                         QueryDeadline::Clock::time_point expiry, std::int64_t maxRows)
-    : statement_(statement), deadline_(deadline), expiry_(expiry), maxRows_(maxRows) {}
+                         QueryDeadline::Clock::duration allowance,
+                         QueryDeadline::Clock::duration spent, std::int64_t maxRows)
+    : statement_(statement),
+      deadline_(deadline),
+      allowance_(allowance),
+      spent_(spent),
+      maxRows_(maxRows) {}
 
 CMRecordSet::~CMRecordSet() {
     sqlite3_finalize(statement_);
 }
 
 bool CMRecordSet::step() {
-    // The progress handler only looks at the clock while a statement runs; rows that come
-    // quickly are checked here.
-    if (QueryDeadline::Clock::now() >= expiry_) {
+    // The progress handler only looks at the clock within a long step; many quick steps
+    // add up here.
+    if (spent_ >= allowance_) {
         fail();
         return false;
     }
-    deadline_.enforce(expiry_);
+    const auto started = QueryDeadline::Clock::now();
+    deadline_.enforce(started + (allowance_ - spent_));
     const int result = sqlite3_step(statement_);
+    spent_ += QueryDeadline::Clock::now() - started;
     if (result == SQLITE_ROW) {
         if (++row_ > maxRows_) {
             fail();

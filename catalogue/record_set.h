@@ -19,14 +19,15 @@ namespace lz::catalogue {
 // nothing ever writes to the catalogue while record sets are open.
 //
 // A step that fails (a damaged page, the deadline, a cell over the length limit, more rows
-// than `maxRows`) ends the record set as failed: it stands at its end like one that ran out
-// of rows, and says so through failed(), so that a caller never takes half a result for
-// the whole.
+// than `maxRows`, a LIKE pattern too complex to match) ends the record set as failed: it
+// stands at its end like one that ran out of rows, and says so through failed(), so that a
+// caller never takes half a result for the whole, nor a failed first row for no rows.
 class CMRecordSet {
 public:
-    // Prepares and runs the first statement of `sql`; nothing when the text is not exactly
-    // one read-only statement with result columns, or when preparing or the first step
-    // fails. The record set's deadline runs from now. `deadline` must outlive it.
+    // Prepares `sql` and steps to its first row. Nothing when the text is not exactly one
+    // read-only statement with result columns, or when SQLite will not prepare it. A first
+    // step that fails gives a record set failed at once. The time spent preparing counts
+    // against the record set's allowance of `deadline`'s limit. `deadline` must outlive it.
     static std::unique_ptr<CMRecordSet> open(sqlite3* db, std::string_view sql,
                                              QueryDeadline& deadline, std::int64_t maxRows);
     ~CMRecordSet();
@@ -48,7 +49,8 @@ private:
     };
 
     CMRecordSet(sqlite3_stmt* statement, QueryDeadline& deadline,
-                QueryDeadline::Clock::time_point expiry, std::int64_t maxRows);
+                QueryDeadline::Clock::duration allowance, QueryDeadline::Clock::duration spent,
+                std::int64_t maxRows);
     // Moves to the next row; false at the end and on any failure, which also marks the
     // record set failed.
     bool step();
@@ -56,7 +58,10 @@ private:
 
     sqlite3_stmt* statement_;
     QueryDeadline& deadline_;
-    QueryDeadline::Clock::time_point expiry_;
+    // How long the store may work on the statement, and how long it has worked so far:
+    // only the time inside preparing and stepping counts.
+    QueryDeadline::Clock::duration allowance_;
+    QueryDeadline::Clock::duration spent_;
     std::int64_t maxRows_;
     std::int64_t row_ = 0;  // 1 on the first row
     // Only the first of several result columns of one name, so the lookup may start

@@ -6,14 +6,14 @@
 
 namespace lz::query_cli {
 
-std::optional<std::string> designationLookupStatement(catalogue::CatalogueDatabase& database,
-                                                      std::string_view typed) {
+LookupStatement designationLookupStatement(catalogue::CatalogueDatabase& database,
+                                           std::string_view typed) {
     const std::optional<designation::DesignationIndex> index =
         designation::DesignationIndex::build(database);
     if (!index) {
-        return std::nullopt;
+        return {std::nullopt, /*readFailed=*/true};
     }
-    return designation::composeBearingRowsSearch(index->lookup(typed));
+    return {designation::composeBearingRowsSearch(index->lookup(typed)), false};
 }
 
 }  // namespace lz::query_cli

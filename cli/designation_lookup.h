@@ -13,12 +13,20 @@ class CatalogueDatabase;
 
 namespace lz::query_cli {
 
-// The statement that lists what the window's lookup lists for `typed`:
-// "select * from bearing where bh in (...)" naming, in ascending order, every bearing one of
-// whose designations (`newno`, `oldno`, `ckxh`) has the key of the typed text, and every
-// bearing that shares its `newno` with one of them. None when no bearing matches, or when
-// the typed text has an empty key (it held nothing but separators).
-std::optional<std::string> designationLookupStatement(catalogue::CatalogueDatabase& database,
-                                                      std::string_view typed);
+struct LookupStatement {
+    // "select * from bearing where bh in (...)" naming, in ascending order, every bearing one
+    // of whose designations (`newno`, `oldno`, `ckxh`) has the key of the typed text, and
+    // every bearing that shares its `newno` with one of them. None when no bearing matches,
+    // when the typed text has an empty key (it held nothing but separators), or when the
+    // bearing table could not be read.
+    std::optional<std::string> statement;
+    // The bearing table could not be read whole (a damaged catalogue, a query over its
+    // limits): whether anything matches is unknown.
+    bool readFailed = false;
+};
+
+// The statement that lists what the window's lookup lists for `typed`.
+LookupStatement designationLookupStatement(catalogue::CatalogueDatabase& database,
+                                           std::string_view typed);
 
 }  // namespace lz::query_cli

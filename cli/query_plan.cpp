@@ -4,6 +4,7 @@
 
 #include "catalogue/result_list_headings.h"
 #include "cli/designation_lookup.h"
+#include "designation/designation_key.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
 #include "query/sql/bearing_search_sql.h"
@@ -22,11 +23,13 @@ QueryPlan composed(ListColumns columns, query::sql::SearchSql statement,
     return plan;
 }
 
+// The window refuses text without letters or digits ("-", blanks) as empty: its key is.
 QueryPlan planLookup(const std::string& text, catalogue::CatalogueDatabase& database) {
-    if (text.empty()) {
+    if (designation::designationKey(text).empty()) {
         return {bearingListColumns(), std::nullopt, query::kEmptySearchMessage};
     }
-    return {bearingListColumns(), designationLookupStatement(database, text), {}};
+    LookupStatement lookup = designationLookupStatement(database, text);
+    return {bearingListColumns(), std::move(lookup.statement), {}, lookup.readFailed};
 }
 
 }  // namespace

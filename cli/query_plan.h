@@ -31,6 +31,9 @@ struct QueryPlan {
     ListColumns columns;
     std::optional<std::string> statement;
     std::string_view refusal;  // the window's empty-input message, when it refuses
+    // The catalogue rows needed to compose the statement could not be read (the lookup's
+    // key index): there is no statement, and no saying whether anything matches.
+    bool readFailed = false;
 };
 
 // `database` is read only by the designation lookup, which needs the catalogue's rows to

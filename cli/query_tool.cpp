@@ -43,6 +43,10 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
         err << kProgramName << ": " << plan.refusal << '\n';
         return kExitUsage;
     }
+    if (plan.readFailed) {
+        err << kProgramName << ": " << query::kReadFailedMessage << '\n';
+        return kExitCatalogueFailed;
+    }
     if (invocation.printSql && plan.statement) {
         out << *plan.statement << '\n';
         return kExitRowsFound;

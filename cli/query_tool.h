@@ -10,7 +10,8 @@ namespace lz::query_cli {
 inline constexpr int kExitRowsFound = 0;
 inline constexpr int kExitNoMatch = 1;
 inline constexpr int kExitUsage = 2;
-// The catalogue cannot be opened, or its rows stop coming part way.
+// The catalogue cannot be opened, or its rows stop coming, at the first or part way: never
+// reported as no match.
 inline constexpr int kExitCatalogueFailed = 3;
 inline constexpr int kExitOutputFailed = 4;  // a full disk or a closed pipe, say
 

@@ -16,8 +16,8 @@ using Rows = std::vector<std::vector<std::string>>;
 
 struct ReadResult {
     Rows rows;
-    // The rows stopped coming part way (a damaged catalogue, a query over its limits):
-    // `rows` holds those read before.
+    // The rows stopped coming, at the first or part way (a damaged catalogue, a query over
+    // its limits): `rows` holds those read before, if any.
     bool failed = false;
 };
 

@@ -56,7 +56,12 @@ std::optional<DesignationIndex> DesignationIndex::build(catalogue::CatalogueData
                   textOf(database.ReadColByName(handle, "oldno")),
                   textOf(database.ReadColByName(handle, "ckxh")));
     }
+    // Rows lost to a read error would go missing from every lookup, unseen.
+    const bool readFailed = database.HasFailed(handle);
     database.CloseTable(handle);
+    if (readFailed) {
+        return std::nullopt;
+    }
     index.finish();
     return index;
 }

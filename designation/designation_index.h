@@ -30,8 +30,9 @@ struct DesignationRow {
 class DesignationIndex {
 public:
     // Reads bh, newno, oldno and ckxh of every row of `bearing` through the access layer
-    // (one record set, closed again). None when the table cannot be read: not connected,
-    // or the statement fails. A row whose bh is no integer cannot be named and is left out.
+    // (one record set, closed again). None when the table cannot be read whole: not
+    // connected, the statement is rejected, or the record set fails on any row (never a
+    // partial index). A row whose bh is no integer cannot be named and is left out.
     static std::optional<DesignationIndex> build(catalogue::CatalogueDatabase& database);
     explicit DesignationIndex(std::span<const DesignationRow> rows);
 

@@ -75,10 +75,16 @@ void lookUpDesignation(ui::Window& lookupWindow) {
         return;
     }
     mainWindow->setCurrentPage(windows::kMainPages, kBearingPage);
-    const designation::DesignationIndex* index =
-        designationIndexOf(mainWindow->database(kCatalogueConnection));
+    catalogue::CatalogueDatabase& database = mainWindow->database(kCatalogueConnection);
+    const designation::DesignationIndex* index = designationIndexOf(database);
     if (index == nullptr) {
-        fillOrShowNoMatch(*mainWindow, std::nullopt);
+        // Without a catalogue nothing matches, as in every search; a catalogue whose rows
+        // could not all be read must not pass for one without the bearing.
+        if (database.isConnected()) {
+            showListReadFailed(*mainWindow, kBearingList);
+        } else {
+            fillOrShowNoMatch(*mainWindow, std::nullopt);
+        }
         return;
     }
     fillOrShowNoMatch(*mainWindow, designation::composeBearingRowsSearch(index->lookup(typed)));

@@ -28,12 +28,18 @@ void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_
 
     const catalogue::RecordSetHandle handle = database.OpenTable(sql);
     if (database.IsEOF(handle)) {
+        // A first row that could not be read is a failure, not an empty result.
+        const bool readFailed = database.HasFailed(handle);
         // Closing with 0 would close every record set of the connection, cutting short a
         // fill that this one interrupted; a missing record set needs no closing.
         if (handle != 0) {
             database.CloseTable(handle);
         }
-        ui::MessageBoxes::show(kNoMatchMessage, kNoMatchCaption);
+        if (readFailed) {
+            ui::MessageBoxes::show(kReadFailedMessage, kReadFailedCaption);
+        } else {
+            ui::MessageBoxes::show(kNoMatchMessage, kNoMatchCaption);
+        }
         return;
     }
 
@@ -58,6 +64,11 @@ void fillResultList(ui::Window& mainWindow, const ResultList& list, std::string_
     if (readFailed) {
         ui::MessageBoxes::show(kReadFailedMessage, kReadFailedCaption);
     }
+}
+
+void showListReadFailed(ui::Window& mainWindow, const ResultList& list) {
+    mainWindow.clearRows(list.listName);
+    ui::MessageBoxes::show(kReadFailedMessage, kReadFailedCaption);
 }
 
 void fillBearingList(ui::Window& mainWindow, std::string_view sql) {

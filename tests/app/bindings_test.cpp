@@ -1,24 +1,33 @@
-// The binding table and the toolbar's page switch on the real main window.
+// The binding table, every control's event on the real main window, and the toolbar's page
+// switch.
 #include "app/bindings/event_bindings.h"
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTest>
+#include <QToolButton>
 #include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue_database.h"
-#include "content/bearing_picture.h"
-#include "content/web_links.h"
-#include "query/bearing_search.h"
-#include "query/designation_lookup.h"
-#include "query/price_list_menus.h"
-#include "query/price_queries.h"
-#include "query/result_list_copy.h"
-#include "query/result_list_export.h"
+#include "content/url_opener.h"
 #include "query/result_list_fill.h"
 #include "tests/app_support/main_window_fixture.h"
+#include "tests/query/shipped_catalogue_window.h"
 #include "tests/support/small_catalogue.h"
+#include "ui/clipboard.h"
+#include "ui/file_dialogs.h"
 #include "ui/window.h"
+#include "ui/window_manager.h"
 #include "windows/designation_lookup_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
@@ -93,107 +102,344 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
     }
 }
 
-TEST(EventBindings, BindExactlyTheEventsTheTemplatesWire) {
-    for (const auto* window :
-         {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
-          &windows::designationLookupWindowTemplate()}) {
-        std::vector<ui::WiredEvent> bound;
-        for (const Binding& binding : eventBindings()) {
-            const ui::WiredEvent wired{binding.control, binding.event};
-            // The items of one menu are bound one by one under its one wired event.
-            if (binding.window == window->name &&
-                std::find(bound.begin(), bound.end(), wired) == bound.end()) {
-                bound.push_back(wired);
+// Every event the program answers, raised the way a person raises it (a click, a key, a
+// menu item, a mouse press on the real widget) on the shipped catalogue, and what the
+// person then sees, typed here: a control whose event is not wired, not bound or bound to
+// another action shows something else. Enter in the search fields: EnterKey, in
+// tests/query.
+class EveryControl : public test::ShippedCatalogueWindowTest {
+protected:
+    void SetUp() override {
+        ShippedCatalogueWindowTest::SetUp();
+        content::setUrlOpenerForTesting(
+            [this](std::string_view address) { opened_.emplace_back(address); });
+        ui::FileDialogs::setResponder([this](const ui::SaveFileRequest& request) {
+            offeredNames_.push_back(request.suggestedName);
+            return std::optional<std::string>();
+        });
+        answer_ = ui::BoxAnswer::No;
+    }
+    void TearDown() override {
+        content::setUrlOpenerForTesting({});
+        ui::FileDialogs::setResponder({});
+        ShippedCatalogueWindowTest::TearDown();
+        QApplication::processEvents();
+    }
+
+    // Back to the window as it opened, with nothing recorded and no other window open.
+    void reset() {
+        for (const std::string_view name :
+             {windows::kBearingPictureWindowName, windows::kDesignationLookupWindowName,
+              std::string_view("imported_price_web"), std::string_view("domestic_price_web")}) {
+            if (ui::Window* window = ui::WindowManager::instance().find(name)) {
+                window->close();
             }
         }
-        EXPECT_EQ(bound, window->wiredEvents) << window->name;
+        QApplication::processEvents();
+        for (const char* box :
+             {"编辑框1", "编辑框_内径", "编辑框_外径", "编辑框_厚度", "编辑框2", "编辑框3"}) {
+            main_->setText(box, "");
+        }
+        for (const char* combo : {"组合框_品牌", "组合框_类型", "组合框3", "组合框4"}) {
+            main_->setText(combo, "全部");
+        }
+        for (const query::ResultList* list :
+             {&query::kBearingList, &query::kImportedPriceList, &query::kDomesticPriceList}) {
+            main_->clearRows(list->listName);
+        }
+        showPage(0);
+        boxes_.clear();
+        opened_.clear();
+        offeredNames_.clear();
+        ui::setClipboardText("");
     }
-    for (const auto* web :
-         {&windows::importedPriceWebWindowTemplate(), &windows::domesticPriceWebWindowTemplate()}) {
-        EXPECT_TRUE(web->wiredEvents.empty()) << web->name;
-    }
-}
 
-// Which action each event runs, line by line as the program wires them.
-TEST(EventBindings, EachEventRunsItsOwnAction) {
-    struct Expected {
-        std::string_view window;
-        std::string_view control;
-        EventKind event;
-        int item;
-        Action action;
-    };
-    const std::string_view main = windows::kMainWindowName;
-    const std::string_view picture = windows::kBearingPictureWindowName;
-    const std::string_view lookup = windows::kDesignationLookupWindowName;
-    const Expected expected[] = {
-        {main, "", EventKind::Created, -1, startUp},
-        {main, "工具条", EventKind::ToolButtonClicked, 3, toolbarClicked},
-        {main, "标签12", EventKind::LeftButtonPressed, -1, bannerPressed},
-        {main, "超级列表框_主窗口", EventKind::RightClicked, -1,
-         withoutArguments<content::showBearingMenu>},
-        {main, "超级列表框_主窗口", EventKind::CurrentItemChanged, -1, noAction},
-        {main, "右键", EventKind::ItemSelected, 0, withoutArguments<content::openBearingPicture>},
-        {main, "按钮1", EventKind::Clicked, -1, withoutArguments<query::searchSingleField>},
-        {main, "按钮搜索", EventKind::Clicked, -1, withoutArguments<query::searchCombined>},
-        {main, "按钮2", EventKind::Clicked, -1, withoutArguments<query::searchByBrand>},
-        {main, "按钮3", EventKind::Clicked, -1, withoutArguments<query::searchByType>},
-        {main, "按钮11", EventKind::Clicked, -1, withoutArguments<query::searchByDimensions>},
-        {main, "按钮4", EventKind::Clicked, -1, withoutArguments<content::openOnlineSite>},
-        {main, "按钮12", EventKind::Clicked, -1, withoutArguments<query::runImportedPriceQuery>},
-        {main, "按钮5", EventKind::Clicked, -1,
-         withoutArguments<content::showImportedPriceWebWindow>},
-        {main, "按钮_查询国产", EventKind::Clicked, -1,
-         withoutArguments<query::runDomesticPriceQuery>},
-        {main, "按钮9", EventKind::Clicked, -1,
-         withoutArguments<content::showDomesticPriceWebWindow>},
-        {picture, "", EventKind::Created, -1, withoutArguments<content::initBearingPictureWindow>},
-        {main, "超级列表框_主窗口", EventKind::RowDoubleClicked, -1,
-         withoutArguments<content::openBearingPicture>},
-        {main, "编辑框1", EventKind::EnterPressed, -1, enterSingleField},
-        {main, "编辑框_内径", EventKind::EnterPressed, -1, enterCombined},
-        {main, "编辑框_外径", EventKind::EnterPressed, -1, enterCombined},
-        {main, "编辑框_厚度", EventKind::EnterPressed, -1, enterCombined},
-        {main, "组合框_品牌", EventKind::EnterPressed, -1, enterCombined},
-        {main, "组合框_类型", EventKind::EnterPressed, -1, enterCombined},
-        {main, "编辑框2", EventKind::EnterPressed, -1, enterImportedPrice},
-        {main, "组合框3", EventKind::EnterPressed, -1, enterImportedPrice},
-        {main, "编辑框3", EventKind::EnterPressed, -1, enterDomesticPrice},
-        {main, "组合框4", EventKind::EnterPressed, -1, enterDomesticPrice},
-        {main, "右键", EventKind::ItemSelected, 1,
-         withoutArguments<query::showInterchangeableBearings>},
-        {main, "右键", EventKind::ItemSelected, 2, withoutArguments<query::openDesignationLookup>},
-        {main, "右键", EventKind::ItemSelected, 3, withoutArguments<query::exportBearingList>},
-        {main, "超级列表框_主窗口", EventKind::CopyPressed, -1,
-         withoutArguments<query::copyBearingList>},
-        {main, "超级列表框_主窗口1", EventKind::RightClicked, -1,
-         withoutArguments<query::showImportedPriceMenu>},
-        {main, "超级列表框_主窗口1", EventKind::CopyPressed, -1,
-         withoutArguments<query::copyImportedPriceList>},
-        {main, "右键1", EventKind::ItemSelected, 0,
-         withoutArguments<query::exportImportedPriceList>},
-        {main, "超级列表框_主窗口2", EventKind::RightClicked, -1,
-         withoutArguments<query::showDomesticPriceMenu>},
-        {main, "超级列表框_主窗口2", EventKind::CopyPressed, -1,
-         withoutArguments<query::copyDomesticPriceList>},
-        {main, "右键2", EventKind::ItemSelected, 0,
-         withoutArguments<query::exportDomesticPriceList>},
-        {lookup, "编辑框_型号", EventKind::EnterPressed, -1,
-         withoutArguments<query::lookUpDesignation>},
-        {lookup, "按钮_查找", EventKind::Clicked, -1, withoutArguments<query::lookUpDesignation>},
-        {lookup, "按钮_取消", EventKind::Clicked, -1,
-         withoutArguments<query::closeDesignationLookup>},
-    };
-    for (const Expected& line : expected) {
-        SCOPED_TRACE(std::string(line.window) + " / " + std::string(line.control));
-        const Binding* binding = bindingFor(line.window, {line.control, line.event, {line.item}});
-        ASSERT_NE(binding, nullptr);
-        EXPECT_EQ(binding->action, line.action);
+    void press(std::string_view button) {
+        auto* widget = qobject_cast<QAbstractButton*>(main_->widgetForTesting(button));
+        ASSERT_NE(widget, nullptr) << button;
+        widget->click();  // hidden buttons too
     }
-    // The bearing menu has four items: any other index runs nothing.
-    EXPECT_EQ(bindingFor(main, {"右键", EventKind::ItemSelected, {4}}), nullptr);
-    EXPECT_EQ(bindingFor(main, {"单选框1", EventKind::Clicked, {}}), nullptr);
-    EXPECT_EQ(bindingFor(picture, {"", EventKind::Clicked, {}}), nullptr);
+    void pressToolButton(const char* caption) {
+        for (auto* button : widget("工具条")->findChildren<QToolButton*>()) {
+            if (button->text() == QString(caption)) {
+                button->click();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no tool button " << caption;
+    }
+    void pressBanner() {
+        QWidget* banner = widget("标签12");
+        for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(
+                type, QPointF(20, 10), banner->mapToGlobal(QPointF(20, 10)), Qt::LeftButton,
+                type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(banner, &event);
+        }
+    }
+    QMenu* menu(std::string_view name) const {
+        return qobject_cast<QMenu*>(main_->widgetForTesting(name));
+    }
+    void chooseItem(std::string_view name, int item) { menu(name)->actions().at(item)->trigger(); }
+    void rightClick(const query::ResultList& list) {
+        auto* view = qobject_cast<QAbstractScrollArea*>(widget(list.listName));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(20, 30),
+                                view->viewport()->mapToGlobal(QPoint(20, 30)));
+        QApplication::sendEvent(view->viewport(), &event);
+    }
+    void doubleClickFirstRow(const query::ResultList& list) {
+        auto* view = qobject_cast<QAbstractItemView*>(widget(list.listName));
+        const QPoint centre = view->visualRect(view->model()->index(0, 1)).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+    }
+    void copy(const query::ResultList& list) {
+        QTest::keyClick(widget(list.listName), Qt::Key_C, Qt::ControlModifier);
+    }
+    // Lists the NTN 6205LLU, selected.
+    void listOneBearing() {
+        query::fillBearingList(*main_, "select * from bearing where ckxh = '6205LLU'");
+        ASSERT_EQ(rows(query::kBearingList), 1);
+        main_->selectRow(query::kBearingList.listName, 0);
+    }
+    static ui::Window* windowNamed(std::string_view name) {
+        return ui::WindowManager::instance().find(name);
+    }
+    // The picture window shows the NTN 6205LLU's new and old designations.
+    static void expectPictureOfTheNtn6205LLU() {
+        ui::Window* picture = windowNamed(windows::kBearingPictureWindowName);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(picture->text("编辑框4"), "6205-2RS");
+        EXPECT_EQ(picture->text("编辑框7"), "180205");
+    }
+    void expectListed(const query::ResultList& list, const char* statement) {
+        const auto expected = statementRows(list, statement);
+        ASSERT_FALSE(expected.empty()) << statement;
+        EXPECT_EQ(listed(list), expected);
+    }
+    void expectPage(int page) const { EXPECT_EQ(main_->currentPage("选择夹1"), page); }
+
+    std::vector<std::string> opened_;
+    std::vector<std::string> offeredNames_;
+};
+
+TEST_F(EveryControl, DoesWhatItsUserAsksFor) {
+    using query::kBearingList, query::kImportedPriceList, query::kDomesticPriceList;
+    constexpr const char* kSixtyTwoOFive =
+        "select * from bearing where newno = '6205-2RS'";  // every writing of the NTN 6205LLU
+    const auto dimensions = [this] {
+        main_->setText("编辑框_内径", "25");
+        main_->setText("编辑框_外径", "52");
+        main_->setText("编辑框_厚度", "15");
+    };
+    struct Use {
+        const char* what;
+        std::function<void()> act;
+        std::function<void()> expect;
+    };
+    const std::vector<Use> uses = {
+        {"按钮1",
+         [&] {
+             main_->setText("编辑框1", "6205");
+             press("按钮1");
+         },
+         [&] { expectListed(kBearingList, "select * from bearing where newno like '%6205%'"); }},
+        {"按钮搜索",
+         [&] {
+             main_->setText("组合框_品牌", "FAG");
+             press("按钮搜索");
+         },
+         [&] { expectListed(kBearingList, "select * from bearing where ppai='FAG'"); }},
+        {"按钮2 (hidden)",
+         [&] {
+             dimensions();
+             main_->setText("组合框_品牌", "SKF");
+             press("按钮2");
+         },
+         [&] {
+             expectListed(kBearingList,
+                          "select * from bearing where ppai='SKF' and njin='25' and wjin='52' "
+                          "and gdu='15'");
+         }},
+        {"按钮3 (hidden)",
+         [&] {
+             dimensions();
+             main_->setText("组合框_类型", "深沟球轴承");
+             press("按钮3");
+         },
+         [&] {
+             expectListed(kBearingList,
+                          "select * from bearing where btype='深沟球轴承' and njin='25' and "
+                          "wjin='52' and gdu='15'");
+         }},
+        {"按钮11 (hidden)",
+         [&] {
+             dimensions();
+             press("按钮11");
+         },
+         [&] {
+             expectListed(kBearingList,
+                          "select * from bearing where gdu='15' and wjin='52' and njin='25'");
+         }},
+        {"按钮4 (hidden)", [&] { press("按钮4"); },
+         [&] {
+             EXPECT_EQ(opened_, std::vector<std::string>{"http://www.zhoucheng-query.example/"});
+         }},
+        {"按钮12",
+         [&] {
+             showPage(1);
+             main_->setText("编辑框2", "6000");
+             press("按钮12");
+         },
+         [&] { expectListed(kImportedPriceList, "select * from prjk where newno like '%6000%'"); }},
+        {"按钮_查询国产",
+         [&] {
+             showPage(2);
+             main_->setText("编辑框3", "6204");
+             press("按钮_查询国产");
+         },
+         [&] { expectListed(kDomesticPriceList, "select * from prgc where newno like '%6204%'"); }},
+        {"按钮5", [&] { press("按钮5"); },
+         [&] {
+             ui::Window* web = windowNamed("imported_price_web");
+             ASSERT_NE(web, nullptr);
+             EXPECT_EQ(web->widgetForTesting()->windowTitle(), QString("进口价格联网查询"));
+         }},
+        {"按钮9", [&] { press("按钮9"); },
+         [&] {
+             ui::Window* web = windowNamed("domestic_price_web");
+             ASSERT_NE(web, nullptr);
+             EXPECT_EQ(web->widgetForTesting()->windowTitle(), QString("国产价格联网查询"));
+         }},
+        {"工具条: 国产价格查询", [&] { pressToolButton("国产价格查询"); }, [&] { expectPage(2); }},
+        {"工具条: 轴承数据",
+         [&] {
+             showPage(3);
+             pressToolButton("轴承数据");
+         },
+         [&] {
+             expectPage(0);
+             EXPECT_EQ(rows(kBearingList), 29) << "the first rows are listed again";
+         }},
+        {"标签12", [&] { pressBanner(); },
+         [&] {
+             ASSERT_EQ(boxes_.size(), 1u);
+             EXPECT_EQ(boxes_[0].text, "是否打开澜岳轴承网？");
+         }},
+        {"超级列表框_主窗口: right click",
+         [&] {
+             listOneBearing();
+             rightClick(kBearingList);
+         },
+         [&] {
+             EXPECT_TRUE(menu("右键")->isVisible());
+             menu("右键")->close();
+         }},
+        {"超级列表框_主窗口: double click",
+         [&] {
+             listOneBearing();
+             main_->selectRow(kBearingList.listName, -1);
+             doubleClickFirstRow(kBearingList);
+         },
+         [&] { expectPictureOfTheNtn6205LLU(); }},
+        {"超级列表框_主窗口: Ctrl+C",
+         [&] {
+             listOneBearing();
+             copy(kBearingList);
+         },
+         [&] {
+             EXPECT_TRUE(ui::clipboardText().starts_with(
+                 "ID\t轴承名称\t新型号\t旧型号\t内径\t外径\t厚度\t品牌\t轴承类型\t详细说明"))
+                 << ui::clipboardText();
+         }},
+        {"右键: 查看",
+         [&] {
+             listOneBearing();
+             chooseItem("右键", 0);
+         },
+         [&] { expectPictureOfTheNtn6205LLU(); }},
+        {"右键: 互换型号",
+         [&] {
+             listOneBearing();
+             chooseItem("右键", 1);
+         },
+         [&] { expectListed(kBearingList, kSixtyTwoOFive); }},
+        {"右键: 按任意型号查找…", [&] { chooseItem("右键", 2); },
+         [&] { EXPECT_NE(windowNamed(windows::kDesignationLookupWindowName), nullptr); }},
+        {"右键: 导出…",
+         [&] {
+             listOneBearing();
+             chooseItem("右键", 3);
+         },
+         [&] { EXPECT_EQ(offeredNames_, std::vector<std::string>{"轴承列表.csv"}); }},
+        {"超级列表框_主窗口1: right click, Ctrl+C, 导出…",
+         [&] {
+             showPage(1);
+             query::fillImportedPriceList(*main_, "select * from prjk where ppai='SKF'");
+             rightClick(kImportedPriceList);
+             copy(kImportedPriceList);
+             chooseItem("右键1", 0);
+         },
+         [&] {
+             EXPECT_TRUE(menu("右键1")->isVisible());
+             menu("右键1")->close();
+             EXPECT_TRUE(ui::clipboardText().starts_with(
+                 "编号\t品牌\t型号\t不含税价格（元）\t含税价格（元）"));
+             EXPECT_EQ(offeredNames_, std::vector<std::string>{"进口轴承价格.csv"});
+         }},
+        {"超级列表框_主窗口2: right click, Ctrl+C, 导出…",
+         [&] {
+             showPage(2);
+             query::fillDomesticPriceList(*main_, "select * from prgc where ppai='洛阳'");
+             rightClick(kDomesticPriceList);
+             copy(kDomesticPriceList);
+             chooseItem("右键2", 0);
+         },
+         [&] {
+             EXPECT_TRUE(menu("右键2")->isVisible());
+             menu("右键2")->close();
+             EXPECT_TRUE(ui::clipboardText().starts_with(
+                 "编号\t旧型号\t新型号\t不含税价格（元）\t含税价格（元）\t厂家"));
+             EXPECT_EQ(offeredNames_, std::vector<std::string>{"国产轴承价格.csv"});
+         }},
+        {"designation_lookup: 按钮_查找",
+         [&] {
+             chooseItem("右键", 2);
+             ui::Window* dialog = windowNamed(windows::kDesignationLookupWindowName);
+             ASSERT_NE(dialog, nullptr);
+             dialog->setText(windows::kDesignationLookupBox, "6205LLU");
+             qobject_cast<QAbstractButton*>(dialog->widgetForTesting("按钮_查找"))->click();
+         },
+         [&] { expectListed(kBearingList, kSixtyTwoOFive); }},
+        {"designation_lookup: Enter",
+         [&] {
+             chooseItem("右键", 2);
+             ui::Window* dialog = windowNamed(windows::kDesignationLookupWindowName);
+             ASSERT_NE(dialog, nullptr);
+             dialog->setText(windows::kDesignationLookupBox, "6205LLU");
+             QTest::keyClick(dialog->widgetForTesting(windows::kDesignationLookupBox),
+                             Qt::Key_Return);
+         },
+         [&] { expectListed(kBearingList, kSixtyTwoOFive); }},
+        {"designation_lookup: 按钮_取消",
+         [&] {
+             chooseItem("右键", 2);
+             ui::Window* dialog = windowNamed(windows::kDesignationLookupWindowName);
+             ASSERT_NE(dialog, nullptr);
+             qobject_cast<QAbstractButton*>(dialog->widgetForTesting("按钮_取消"))->click();
+         },
+         [&] {
+             EXPECT_EQ(windowNamed(windows::kDesignationLookupWindowName), nullptr);
+             EXPECT_TRUE(boxes_.empty());
+         }},
+    };
+    for (const Use& use : uses) {
+        SCOPED_TRACE(use.what);
+        reset();
+        use.act();
+        use.expect();
+    }
+    reset();
 }
 
 class PageSwitchTest : public test::MainWindowTest {

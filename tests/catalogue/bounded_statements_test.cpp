@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <string>
+#include <thread>
 
 #include "tests/catalogue/sample_catalogue.h"
 #include "tests/support/damaged_catalogue.h"
@@ -56,10 +57,57 @@ TEST(DamagedCatalogue, AReadErrorInTheMiddleFailsTheRecordSetAfterTheRowsBeforeI
     EXPECT_FALSE(db.HasFailed(0));
 }
 
+// Every way a statement can fail on its first row, told apart from a result that is empty.
+TEST(DamagedCatalogue, AFirstRowThatFailsGivesAFailedRecordSetNotAnEmptyOne) {
+    lz::test::TempDir dir;
+    const std::string path = (dir.path() / "damaged.db").string();
+    ASSERT_GT(lz::test::writeCatalogueWithADamagedPage(path, 400), 0);
+    CatalogueDatabase db;
+    ASSERT_TRUE(db.OpenMdbDatabase(path));
+
+    struct Case {
+        const char* what;
+        std::string sql;
+        std::chrono::milliseconds timeout;
+    };
+    const Case failing[] = {
+        {"a damaged page ahead of the first matching row",
+         "select * from bearing where zhch = 'B400'", 15s},
+        {"the time limit",
+         "with recursive c(x) as (select 1 union all select x + 1 from c) "
+         "select max(x) as x from c",
+         50ms},
+        {"a value over 64 KiB", "select zeroblob(65537) as tt", 15s},
+        {"a search text of 50,000 \"%\"",
+         "select * from bearing where newno like '%" + std::string(50'000, '%') + "%'", 15s},
+    };
+    for (const Case& each : failing) {
+        SCOPED_TRACE(each.what);
+        db.setQueryTimeout(each.timeout);
+        const RecordSetHandle handle = db.OpenTable(each.sql);
+        ASSERT_GT(handle, 0);
+        EXPECT_TRUE(db.IsEOF(handle));
+        EXPECT_TRUE(db.HasFailed(handle));
+        db.MoveFirst(handle);
+        EXPECT_TRUE(db.IsEOF(handle));
+        EXPECT_TRUE(db.HasFailed(handle));
+        db.CloseTable(handle);
+    }
+    db.setQueryTimeout(15s);
+    // The rows before the damaged page hold no 'B9999': an empty result, not a failure.
+    const RecordSetHandle empty =
+        db.OpenTable("select * from bearing where bh < 30 and zhch = 'B9999'");
+    ASSERT_GT(empty, 0);
+    EXPECT_TRUE(db.IsEOF(empty));
+    EXPECT_FALSE(db.HasFailed(empty));
+}
+
 using BoundedStatements = SampleCatalogue;
 
-TEST_F(BoundedStatements, TheTimeLimitCountsFromTheOpeningNotPerRow) {
-    db_.setQueryTimeout(200ms);
+// The store's own work counts, however it is spread over the steps; time spent between
+// steps (the program waiting for the user) does not.
+TEST_F(BoundedStatements, TheTimeLimitAddsUpTheStepsOfARecordSet) {
+    db_.setQueryTimeout(20ms);
     const RecordSetHandle handle = db_.OpenTable(kEndlessRows);
     ASSERT_GT(handle, 0);
     const auto started = Clock::now();
@@ -74,12 +122,26 @@ TEST_F(BoundedStatements, TheTimeLimitCountsFromTheOpeningNotPerRow) {
            "INSERT INTO bearing (bh) WITH RECURSIVE c(x) AS (SELECT 100 UNION ALL "
            "SELECT x + 1 FROM c WHERE x < 2100) SELECT x FROM c;");
     ASSERT_TRUE(db_.OpenMdbDatabase(path_.string()));
-    db_.setQueryTimeout(200ms);
+    db_.setQueryTimeout(20ms);
     const RecordSetHandle crossJoin = db_.OpenTable("select * from bearing a, bearing b");
     ASSERT_GT(crossJoin, 0);
     rowsUntilTheEnd(db_, crossJoin, 20s);
     EXPECT_TRUE(db_.IsEOF(crossJoin));
     EXPECT_TRUE(db_.HasFailed(crossJoin));
+}
+
+TEST_F(BoundedStatements, TimeBetweenStepsDoesNotCountAgainstTheLimit) {
+    db_.setQueryTimeout(100ms);
+    const RecordSetHandle handle = db_.OpenTable("select * from bearing");
+    ASSERT_GT(handle, 0);
+    std::string read;
+    while (!db_.IsEOF(handle)) {
+        read += fieldText(db_.ReadColByName(handle, "bh")) + "|";
+        std::this_thread::sleep_for(150ms);  // a message box held open, say
+        db_.MoveNext(handle);
+    }
+    EXPECT_EQ(read, "1|7|8|");
+    EXPECT_FALSE(db_.HasFailed(handle));
 }
 
 TEST_F(BoundedStatements, AResultEndsAfterAMillionRows) {
@@ -107,7 +169,9 @@ TEST_F(BoundedStatements, ACellOver64KiBIsAnError) {
     EXPECT_TRUE(db_.IsEOF(handle));
     EXPECT_TRUE(db_.HasFailed(handle));
 
-    EXPECT_EQ(db_.OpenTable("select zeroblob(1000000000) as z"), 0);
+    const RecordSetHandle huge = db_.OpenTable("select zeroblob(1000000000) as z");
+    EXPECT_TRUE(db_.IsEOF(huge));
+    EXPECT_TRUE(db_.HasFailed(huge));
 }
 
 TEST_F(BoundedStatements, TextExpressionsAndCompoundsAreKeptSmall) {

@@ -107,6 +107,24 @@ TEST_F(ImageOpen, BytesThatAreNoCatalogueFailAndKeepTheEarlierConnection) {
     EXPECT_FALSE(never.isConnected());
 }
 
+// What was read on one connection (the window's key index, say) is kept by its serial: a
+// connection from bytes must have a serial of its own, as one from a file has.
+TEST_F(ImageOpen, EveryConnectionHasASerialOfItsOwn) {
+    CatalogueDatabase db;
+    EXPECT_EQ(db.connectionSerial(), 0u);
+    ASSERT_TRUE(db.openImage(image_));
+    const std::uint64_t first = db.connectionSerial();
+    EXPECT_NE(first, 0u);
+    ASSERT_TRUE(db.openImage(image_));
+    const std::uint64_t second = db.connectionSerial();
+    EXPECT_NE(second, 0u);
+    EXPECT_NE(second, first);
+    EXPECT_FALSE(db.openImage({}));
+    EXPECT_EQ(db.connectionSerial(), second) << "a failed open keeps the connection";
+    db.CloseDatabase();
+    EXPECT_EQ(db.connectionSerial(), 0u);
+}
+
 TEST(ImageOpenShipped, TheEmbeddedCatalogueOpensInPlace) {
     CatalogueDatabase db;
     ASSERT_TRUE(db.openImage(catalogueImage()));

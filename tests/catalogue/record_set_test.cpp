@@ -34,6 +34,7 @@ TEST_F(RecordSets, AnEmptyResultIsAtItsEndAtOnce) {
     const RecordSetHandle handle = db_.OpenTable("select * from bearing where newno like '%9999%'");
     ASSERT_GT(handle, 0);
     EXPECT_TRUE(db_.IsEOF(handle));
+    EXPECT_FALSE(db_.HasFailed(handle)) << "no match is no failure";
     db_.MoveFirst(handle);
     EXPECT_TRUE(db_.IsEOF(handle));
     db_.MoveNext(handle);
@@ -134,7 +135,12 @@ TEST_F(RecordSets, AStatementThatRunsTooLongIsAbandoned) {
     const char* endless =
         "with recursive c(x) as (select 1 union all select x + 1 from c where x < 2000000000) ";
 
-    EXPECT_EQ(db_.OpenTable(std::string(endless) + "select max(x) as x from c"), 0);
+    // The first row never comes: failed, not empty.
+    const RecordSetHandle maximum =
+        db_.OpenTable(std::string(endless) + "select max(x) as x from c");
+    ASSERT_GT(maximum, 0);
+    EXPECT_TRUE(db_.IsEOF(maximum));
+    EXPECT_TRUE(db_.HasFailed(maximum));
 
     // The first row comes at once; the step to the next one runs into the limit.
     const RecordSetHandle handle =

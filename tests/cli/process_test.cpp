@@ -155,6 +155,17 @@ TEST_F(ProgramTest, ExitStatusReachesTheShell) {
     EXPECT_EQ(run({"--frobnicate"}).status, 2);
     EXPECT_EQ(run({"--help"}).status, 0);
     EXPECT_EQ(run({"lookup", "--help"}).status, 0);
+    // A LIKE pattern SQLite refuses fails the first row: a read error, not "no match".
+    const Answer failed = run({"bearing", std::string(50'000, '%')});
+    EXPECT_EQ(failed.status, 3);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_EQ(failed.err, "lingzhou-query: 读取数据出错，列表可能不完整\n");
+    // Nothing to look for, as the window says.
+    for (const auto& empty : {std::vector<std::string>{"lookup", "--", "-"}, {"lookup", "   "}}) {
+        const Answer refused = run(empty);
+        EXPECT_EQ(refused.status, 2) << empty.back();
+        EXPECT_EQ(refused.err, "lingzhou-query: 查询内容不能为空！\n");
+    }
 }
 
 TEST_F(ProgramTest, WritesNoFileInAnyDirectoryItIsPointedTo) {

@@ -1,12 +1,18 @@
-// The banner's prompt, the hidden online-search button and the two modal web windows. Web
-// views are placeholders here and no address is ever opened: the test catches them.
+// The banner's prompt, the hidden online-search button and the two modal web windows. No
+// address is ever opened: the test catches what would be handed to the desktop, and what the
+// web views would load.
 #include "content/web_links.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
-#include <QLabel>
 #include <QMouseEvent>
+#include <QTest>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+#include <QWebEngineView>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -15,6 +21,14 @@
 #include "tests/app_support/main_window_fixture.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
+
+// Read by LeakSanitizer in sanitizer builds, unused otherwise. The web engine and the font
+// library it starts keep a few allocations to the end of the process on purpose; they are
+// not this program's, and its own leaks are still reported.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libQt6WebEngineCore.so\n"
+           "leak:libfontconfig.so\n";
+}
 
 namespace lz::content {
 namespace {
@@ -81,6 +95,29 @@ TEST_F(WebLinksTest, HiddenOnlineSearchButtonOpensTheOnlineSiteWithoutAsking) {
     EXPECT_EQ(opened_, std::vector<std::string>{"http://www.zhoucheng-query.example/"});
 }
 
+// Takes note of every address the web engine is asked for and lets none through: the real
+// web views load, and no site is ever reached from a test.
+class RequestRecorder : public QWebEngineUrlRequestInterceptor {
+public:
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        const std::lock_guard lock(mutex_);
+        requested_.push_back(info.requestUrl().toString().toStdString());
+        info.block(true);
+    }
+    std::vector<std::string> requested() const {
+        const std::lock_guard lock(mutex_);
+        return requested_;
+    }
+    void clear() {
+        const std::lock_guard lock(mutex_);
+        requested_.clear();
+    }
+
+private:
+    mutable std::mutex mutex_;
+    std::vector<std::string> requested_;
+};
+
 struct PriceWindow {
     const char* button;
     const char* name;
@@ -88,7 +125,16 @@ struct PriceWindow {
     const char* address;
 };
 
+// The windows hold real web views here (the main window's stay placeholders): what they ask
+// the web engine for is what a user's browser engine would load.
 TEST_F(WebLinksTest, PriceButtonsOpenModalWebWindowsOnTheirPagesAnewEachTime) {
+    // As the program does: the engine's sandbox refuses to start for root (containers).
+    if (geteuid() == 0) {
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    }
+    RequestRecorder recorder;
+    QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(&recorder);
+    ui::WindowManager::instance().setWebViewsEnabled(true);
     for (const PriceWindow& expected :
          {PriceWindow{"按钮5", "imported_price_web", "进口价格联网查询",
                       "http://www.zhoucheng-query.example/imprice.asp"},
@@ -96,6 +142,7 @@ TEST_F(WebLinksTest, PriceButtonsOpenModalWebWindowsOnTheirPagesAnewEachTime) {
                       "http://www.zhoucheng-query.example/guochan/"}}) {
         SCOPED_TRACE(expected.title);
         for (int time = 0; time < 2; ++time) {
+            recorder.clear();
             click(expected.button);
             ui::Window* web = ui::WindowManager::instance().find(expected.name);
             ASSERT_NE(web, nullptr);
@@ -105,10 +152,12 @@ TEST_F(WebLinksTest, PriceButtonsOpenModalWebWindowsOnTheirPagesAnewEachTime) {
             EXPECT_EQ(frame->parentWidget(), nullptr);
             EXPECT_EQ(frame->windowModality(), Qt::ApplicationModal);
             EXPECT_EQ(QApplication::activeModalWidget(), frame);
-            // With web engines off the view is a placeholder that names its start address.
-            auto* view = qobject_cast<QLabel*>(web->widgetForTesting("超文本浏览框1"));
-            ASSERT_NE(view, nullptr);
-            EXPECT_EQ(view->text(), QString(expected.address));
+            ASSERT_NE(qobject_cast<QWebEngineView*>(web->widgetForTesting("超文本浏览框1")),
+                      nullptr);
+            EXPECT_TRUE(QTest::qWaitFor([&] { return !recorder.requested().empty(); }, 30'000));
+            const auto requested = recorder.requested();
+            ASSERT_FALSE(requested.empty());
+            EXPECT_EQ(requested.front(), expected.address);
             EXPECT_TRUE(opened_.empty());
 
             web->close();
@@ -117,6 +166,9 @@ TEST_F(WebLinksTest, PriceButtonsOpenModalWebWindowsOnTheirPagesAnewEachTime) {
             EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
         }
     }
+    ui::WindowManager::instance().setWebViewsEnabled(false);
+    QApplication::processEvents();
+    QWebEngineProfile::defaultProfile()->setUrlRequestInterceptor(nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <fstream>
 #include <set>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "catalogue/catalogue_database.h"
 #include "catalogue/image/catalogue_image.h"
+#include "tests/support/damaged_catalogue.h"
 #include "tests/support/temp_dir.h"
 
 namespace lz::designation {
@@ -83,6 +85,21 @@ TEST(DesignationIndex, StatementListsTheRowsByTheirIdentity) {
 TEST(DesignationIndex, NoIndexWithoutACatalogue) {
     catalogue::CatalogueDatabase closed;
     EXPECT_FALSE(DesignationIndex::build(closed).has_value());
+}
+
+// An index missing the rows behind a read error would answer for them "no such bearing".
+TEST(DesignationIndex, NoIndexFromATableThatFailsToReadOnAnyRow) {
+    test::TempDir dir;
+    const std::string path = (dir.path() / "damaged.db").string();
+    ASSERT_GT(test::writeCatalogueWithADamagedPage(path, 400), 0);
+    catalogue::CatalogueDatabase database;
+    ASSERT_TRUE(database.OpenMdbDatabase(path));
+    EXPECT_FALSE(DesignationIndex::build(database).has_value()) << "part way";
+    EXPECT_EQ(database.openRecordSetCount(), 0);
+
+    database.setQueryTimeout(std::chrono::milliseconds(0));
+    EXPECT_FALSE(DesignationIndex::build(database).has_value()) << "on the first row";
+    EXPECT_EQ(database.openRecordSetCount(), 0);
 }
 
 // ---- The shipped catalogue -------------------------------------------------------------

@@ -179,6 +179,18 @@ TEST_F(BearingSearchActions, TypedQuotesAreSearchedForNeverRun) {
     EXPECT_TRUE(main_->isEnabled("按钮搜索"));
 }
 
+// SQLite refuses a LIKE pattern this long on the first row it compares: a failure, which
+// must not pass for a search that found nothing.
+TEST_F(BearingSearchActions, ASearchTextOf50000PercentSignsIsAReadErrorNotNoMatch) {
+    ASSERT_EQ(rows(kBearingList), 29);
+    main_->setText("编辑框1", std::string(50'000, '%'));
+    click("按钮1");
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "读取数据出错，列表可能不完整");
+    EXPECT_EQ(boxes_[0].caption, "提示信息");
+    EXPECT_EQ(rows(kBearingList), 0);
+}
+
 TEST_F(BearingSearchActions, TheHiddenSearchesWorkWhenTheirButtonsAreClicked) {
     type("编辑框_内径", "25");
     type("编辑框_外径", "52");

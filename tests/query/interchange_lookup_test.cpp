@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include <algorithm>
+#include <chrono>
 
 #include "catalogue/catalogue_database.h"
 #include "tests/query/shipped_catalogue_window.h"
@@ -149,6 +150,28 @@ TEST_F(InterchangeAndLookup, AnUnknownDesignationShowsTheNoMatchMessage) {
     EXPECT_EQ(boxes_[0].text, kNoMatch);
     EXPECT_EQ(boxes_[0].caption, "提示信息");
     EXPECT_EQ(rows(kBearingList), 0);
+}
+
+// The key index is read from the whole bearing table; when that read fails the lookup
+// says so, keeps no partial index, and the next lookup reads the table again.
+TEST_F(InterchangeAndLookup, ALookupWhoseIndexCannotBeReadSaysSoAndTriesAgain) {
+    auto& database = main_->database(kCatalogueConnection);
+    database.setQueryTimeout(std::chrono::milliseconds(0));  // every read fails at once
+    chooseBearingMenuItem(2);
+    lookUp("6205LLU");
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "读取数据出错，列表可能不完整");
+    EXPECT_EQ(boxes_[0].caption, "提示信息");
+    EXPECT_EQ(rows(kBearingList), 0);
+    EXPECT_EQ(lookupDialog(), nullptr);
+
+    database.setQueryTimeout(std::chrono::seconds(15));
+    boxes_.clear();
+    chooseBearingMenuItem(2);
+    lookUp("6205LLU");
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(rowsNamed("NTN 6205LLU"), 1);
+    EXPECT_EQ(rowsNamed("NSK 6205DDU"), 1);
 }
 
 TEST_F(InterchangeAndLookup, TheIndexFollowsTheConnection) {

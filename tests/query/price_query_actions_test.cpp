@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <memory>
 #include <optional>
+#include <string>
+#include <tuple>
 
 #include "tests/query/shipped_catalogue_window.h"
 
@@ -100,6 +102,29 @@ TEST_F(PriceQueryActions, BothQueriesLockTheirButtonsAlsoThroughTheNoMatchMessag
     type("编辑框2", "6");
     EXPECT_TRUE(lockedWhileRunning("按钮12"));
     EXPECT_TRUE(boxes_.empty());
+}
+
+// A model of 50,000 "%" makes a LIKE pattern SQLite refuses on the first row it compares:
+// the statement fails where it starts. The list says so, and the button comes back.
+TEST_F(PriceQueryActions, AQueryFailingOnItsFirstRowSaysTheReadFailedAndUnlocksItsButton) {
+    const std::string percents(50'000, '%');
+    for (const auto& [page, box, button, list] :
+         {std::tuple{1, "编辑框2", "按钮12", &kImportedPriceList},
+          std::tuple{2, "编辑框3", "按钮_查询国产", &kDomesticPriceList}}) {
+        SCOPED_TRACE(button);
+        showPage(page);
+        type(box, "6204");
+        click(button);
+        ASSERT_GT(rows(*list), 0);
+
+        boxes_.clear();
+        main_->setText(box, percents);
+        EXPECT_TRUE(lockedWhileRunning(button));
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].text, "读取数据出错，列表可能不完整");
+        EXPECT_EQ(boxes_[0].caption, "提示信息");
+        EXPECT_EQ(rows(*list), 0);
+    }
 }
 
 TEST_F(PriceQueryActions, TheHuxiMakerChosenFromTheListFindsItsStoredRows) {

@@ -8,9 +8,11 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QPushButton>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "catalogue/catalogue_database.h"
 #include "query/initial_listing.h"
@@ -205,6 +207,60 @@ TEST_F(ResultListFillTest, AReadErrorPartWayKeepsTheRowsAndSaysSoOnce) {
     EXPECT_EQ(boxes_[0].caption, "提示信息");
     EXPECT_EQ(boxes_[0].buttons, ui::BoxButtons::Ok);
     EXPECT_EQ(database().openRecordSetCount(), 0);
+}
+
+// A failure on the first row is a read error, not "no match": whatever made it fail.
+TEST_F(ResultListFillTest, AFirstRowThatFailsSaysTheReadFailedAndLeavesTheListEmpty) {
+    const std::string path = (home_.path() / "damaged.db").string();
+    ASSERT_GT(test::writeCatalogueWithADamagedPage(path, 400), 0);
+    ASSERT_TRUE(database().OpenMdbDatabase(path));
+    struct Case {
+        const char* what;
+        std::string sql;
+        std::chrono::milliseconds timeout;
+    };
+    const Case failing[] = {
+        {"a damaged page ahead of the first matching row",
+         "select * from bearing where zhch = 'B400'", std::chrono::seconds(15)},
+        {"the time limit",
+         "with recursive c(x) as (select 1 union all select x + 1 from c) "
+         "select max(x) as bh from c",
+         std::chrono::milliseconds(50)},
+        {"a value over 64 KiB", "select zeroblob(65537) as bh", std::chrono::seconds(15)},
+        {"a search text of 50,000 \"%\"",
+         "select * from bearing where newno like '%" + std::string(50'000, '%') + "%'",
+         std::chrono::seconds(15)},
+    };
+    for (const Case& each : failing) {
+        SCOPED_TRACE(each.what);
+        database().setQueryTimeout(std::chrono::seconds(15));
+        fillBearingList(*main_, "select * from bearing where bh <= 5");
+        ASSERT_EQ(rows(kBearingList), 5);
+        boxes_.clear();
+
+        database().setQueryTimeout(each.timeout);
+        fillBearingList(*main_, each.sql);
+        EXPECT_EQ(rows(kBearingList), 0);
+        ASSERT_EQ(boxes_.size(), 1u);
+        EXPECT_EQ(boxes_[0].text, "读取数据出错，列表可能不完整");
+        EXPECT_EQ(boxes_[0].caption, "提示信息");
+        EXPECT_EQ(database().openRecordSetCount(), 0);
+    }
+}
+
+// A box held open while a long fill waits is the user's time, not the query's.
+TEST_F(ResultListFillTest, AMessageHeldOpenDuringAFillDoesNotUseUpItsTimeLimit) {
+    database().setQueryTimeout(std::chrono::milliseconds(200));
+    ui::MessageBoxes::setResponder([this](const ui::BoxRequest& request) {
+        boxes_.push_back(request);
+        std::this_thread::sleep_for(std::chrono::milliseconds(400));  // the user reads it
+        return ui::BoxAnswer::Ok;
+    });
+    duringNextMessages([] { ui::MessageBoxes::show("请稍候", "提示信息"); });
+    fillBearingList(*main_, "select * from bearing");
+    EXPECT_EQ(rows(kBearingList), 300);
+    ASSERT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(boxes_[0].text, "请稍候");
 }
 
 // The initial listing's statement failing (here: a bearing table without its columns)

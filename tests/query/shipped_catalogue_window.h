@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "catalogue/catalogue_database.h"
 #include "query/result_lists.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "ui/window.h"
@@ -99,6 +100,27 @@ protected:
         }
         sqlite3_finalize(statement);
         sqlite3_close(db);
+        return out;
+    }
+
+    // The rows `sql` gives on the deployed catalogue, read through a connection of its own
+    // and shown as `list` shows them: for comparing a list with a statement typed in a test.
+    std::vector<std::string> statementRows(const query::ResultList& list,
+                                           const std::string& sql) const {
+        catalogue::CatalogueDatabase database;
+        EXPECT_TRUE(database.OpenMdbDatabase(deployedPath()));
+        const catalogue::RecordSetHandle handle = database.OpenTable(sql);
+        EXPECT_NE(handle, 0) << sql;
+        std::vector<std::string> out;
+        for (; !database.IsEOF(handle); database.MoveNext(handle)) {
+            std::string row;
+            for (std::size_t field = 0; field < list.fields.size(); ++field) {
+                row += (field > 0 ? "|" : "") +
+                       catalogue::fieldText(database.ReadColByName(handle, list.fields[field]));
+            }
+            out.push_back(row);
+        }
+        EXPECT_FALSE(database.HasFailed(handle)) << sql;
         return out;
     }
 
