@@ -31,7 +31,7 @@ void appendCsvRecord(std::string& out, std::span<const std::string_view> cells,
                      CsvCells how = CsvCells::AsStored);
 
 // A whole list as a CSV file's contents: kUtf8ByteOrderMark, the headings, then one record
-// per row.
+// per row, every cell as stored (for programs, such as the command line's output).
 std::string csvDocument(std::span<const std::string_view> headings,
                         std::span<const std::vector<std::string>> rows);
 
