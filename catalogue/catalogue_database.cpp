@@ -91,6 +91,10 @@ bool CatalogueDatabase::isConnected() const {
     return connection_ != nullptr;
 }
 
+bool CatalogueDatabase::isReadOnly() const {
+    return connection_ != nullptr && connection_->readOnly();
+}
+
 std::string CatalogueDatabase::connectionString() const {
     return connection_ ? connection_->connectionString() : std::string();
 }

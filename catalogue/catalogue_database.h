@@ -42,7 +42,9 @@ public:
     // Connects to the database file at `path`. A failed open keeps the earlier
     // connection; a successful one replaces it and closes its record sets. Never creates
     // a file: a missing file, a file that is no database or lacks the catalogue's three
-    // tables fails the open.
+    // tables fails the open. `readOnly` reads the file's own bytes and nothing beside it:
+    // no locks, no rollback journal or WAL file applied or created (see
+    // openFixedDatabaseFile); for a file that nobody changes in place while it is open.
     bool OpenMdbDatabase(std::string_view path, std::string_view user = {},
                          std::string_view password = {}, bool readOnly = false,
                          bool suppressDriverPrompt = false);
@@ -80,6 +82,9 @@ public:
     void CloseDatabase();
 
     bool isConnected() const;
+    // Whether SQLite holds the current connection's database read-only (false while not
+    // connected).
+    bool isReadOnly() const;
     // The string the last successful open composed (empty while not connected).
     std::string connectionString() const;
     int openRecordSetCount() const;

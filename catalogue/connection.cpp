@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "catalogue/fixed_file.h"
 #include "catalogue/sql_brackets.h"
 
 namespace lz::catalogue {
@@ -160,14 +161,16 @@ std::unique_ptr<Connection> Connection::open(const std::string& path, bool readO
         return nullptr;
     }
     sqlite3* db = nullptr;
-    const int flags = (readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE) |
-                      SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_PRIVATECACHE;
+    constexpr int kFlags = SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_PRIVATECACHE;
     sqlite3_hard_heap_limit64(kHeapLimitBytes);
-    if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    const int opened =
+        readOnly ? openFixedDatabaseFile(path, &db, kFlags)
+                 : sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE | kFlags, nullptr);
+    if (opened != SQLITE_OK) {
         sqlite3_close(db);
         return nullptr;
     }
-    return adopt(db, readOnly, std::move(connectionString), queryTimeout);
+    return adopt(db, std::move(connectionString), queryTimeout);
 }
 
 std::unique_ptr<Connection> Connection::openImage(std::span<const std::byte> image,
@@ -195,11 +198,10 @@ std::unique_ptr<Connection> Connection::openImage(std::span<const std::byte> ima
         sqlite3_close(db);
         return nullptr;
     }
-    return adopt(db, /*readOnly=*/true, std::string(), queryTimeout);
+    return adopt(db, std::string(), queryTimeout);
 }
 
-std::unique_ptr<Connection> Connection::adopt(sqlite3* db, bool readOnly,
-                                              std::string connectionString,
+std::unique_ptr<Connection> Connection::adopt(sqlite3* db, std::string connectionString,
                                               std::chrono::milliseconds queryTimeout) {
     configure(db, queryTimeout);
     std::optional<std::vector<std::string>> tables = storedTables(db);
@@ -207,14 +209,13 @@ std::unique_ptr<Connection> Connection::adopt(sqlite3* db, bool readOnly,
         sqlite3_close(db);
         return nullptr;
     }
-    return std::unique_ptr<Connection>(new Connection(db, readOnly, std::move(connectionString),
-                                                      queryTimeout, std::move(*tables)));
+    return std::unique_ptr<Connection>(
+        new Connection(db, std::move(connectionString), queryTimeout, std::move(*tables)));
 }
 
-Connection::Connection(sqlite3* db, bool readOnly, std::string connectionString,
+Connection::Connection(sqlite3* db, std::string connectionString,
                        std::chrono::milliseconds queryTimeout, std::vector<std::string> tables)
     : db_(db),
-      readOnly_(readOnly),
       connectionString_(std::move(connectionString)),
       deadline_(queryTimeout),
       readableTables_(std::move(tables)) {

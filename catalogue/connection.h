@@ -22,7 +22,8 @@ public:
     static constexpr char kIdentifierQuote = '"';
 
     // Opens the existing file at `path`, never creating one; nothing when the file is
-    // missing, is no database, or lacks one of the catalogue's tables.
+    // missing, is no database, or lacks one of the catalogue's tables. `readOnly` opens the
+    // file's own bytes alone (openFixedDatabaseFile).
     static std::unique_ptr<Connection> open(const std::string& path, bool readOnly,
                                             std::string connectionString,
                                             std::chrono::milliseconds queryTimeout);
@@ -43,7 +44,8 @@ public:
     int openRecordSetCount() const;
 
     const std::string& connectionString() const { return connectionString_; }
-    bool readOnly() const { return readOnly_; }
+    // As SQLite holds the database, not merely as asked for.
+    bool readOnly() const { return sqlite3_db_readonly(db_, "main") == 1; }
     void setQueryTimeout(std::chrono::milliseconds timeout);
 
 private:
@@ -52,17 +54,15 @@ private:
         std::unique_ptr<CMRecordSet> recordSet;
     };
 
-    Connection(sqlite3* db, bool readOnly, std::string connectionString,
-               std::chrono::milliseconds queryTimeout, std::vector<std::string> tables);
+    Connection(sqlite3* db, std::string connectionString, std::chrono::milliseconds queryTimeout,
+               std::vector<std::string> tables);
     // Checks that `db` holds the catalogue and puts it under the reading-only rule; closes
     // `db` and gives nothing otherwise.
-    static std::unique_ptr<Connection> adopt(sqlite3* db, bool readOnly,
-                                             std::string connectionString,
+    static std::unique_ptr<Connection> adopt(sqlite3* db, std::string connectionString,
                                              std::chrono::milliseconds queryTimeout);
     Slot* slotOf(RecordSetHandle handle);
 
     sqlite3* db_;
-    bool readOnly_;
     std::string connectionString_;
     QueryDeadline deadline_;
     std::vector<std::string> readableTables_;  // the file's own tables, read at the open

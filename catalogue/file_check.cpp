@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "catalogue/fixed_file.h"
 #include "catalogue/query_deadline.h"
 
 namespace lz::catalogue {
@@ -13,9 +14,10 @@ bool databaseFileIsWhole(const std::string& path, std::chrono::milliseconds limi
         return false;
     }
     sqlite3* db = nullptr;
-    if (sqlite3_open_v2(path.c_str(), &db,
-                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_PRIVATECACHE,
-                        nullptr) != SQLITE_OK) {
+    // The bytes of the file alone, as the catalogue connection reads them: a journal
+    // beside it is neither applied nor a reason to fail.
+    if (openFixedDatabaseFile(path, &db, SQLITE_OPEN_NOMUTEX | SQLITE_OPEN_PRIVATECACHE) !=
+        SQLITE_OK) {
         sqlite3_close(db);
         return false;
     }

@@ -71,14 +71,17 @@ void exportResultList(ui::Window& mainWindow, const ResultList& list,
 }  // namespace
 
 std::string resultListCsv(const ui::Window& mainWindow, const ResultList& list) {
+    // The file is meant for spreadsheets: cells such as "-6301-2ZNR 轴承" must show as text,
+    // not as a formula in error.
+    constexpr auto kCells = text::CsvCells::ShownAsText;
     std::string csv(text::kUtf8ByteOrderMark);
-    text::appendCsvRecord(csv, listHeadings(mainWindow, list));
+    text::appendCsvRecord(csv, listHeadings(mainWindow, list), kCells);
     const int rows = mainWindow.rowCount(list.listName);
     csv.reserve(csv.size() + static_cast<std::size_t>(rows) * 128);
     std::vector<std::string> cells;
     for (int row = 0; row < rows; ++row) {
         readListRow(mainWindow, list, row, cells);
-        text::appendCsvRecord(csv, cells);
+        text::appendCsvRecord(csv, cells, kCells);
     }
     return csv;
 }

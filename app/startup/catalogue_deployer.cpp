@@ -9,24 +9,36 @@ namespace lz::startup {
 CatalogueDeployer::CatalogueDeployer(const CatalogueDeployment& deployment)
     : directory_(deployment.directory),
       path_(deployedCataloguePath(deployment.directory)),
-      replacement_(path_, deployment.image) {}
+      replacement_(path_, deployment.image, kAttributeHidden) {}
 
 void CatalogueDeployer::runStep() {
     switch (stage_) {
         case Stage::Prepare:
+            if (!isUsableDataDirectory(directory_)) {
+                stage_ = Stage::Finished;
+                return;
+            }
             ensureDirectory(directory_);
             removeStaleTemporaryFiles(path_, kStaleTemporaryAge);
-            stage_ = Stage::Replace;
+            stage_ = Stage::Write;
             return;
-        case Stage::Replace:
+        case Stage::Write:
             // Whatever fails here, the open decides whether there is a usable catalogue.
             replacement_.runStep();
             if (replacement_.finished()) {
-                stage_ = Stage::MarkHidden;
+                stage_ = Stage::Finished;
+            } else if (replacement_.nextStep() == FileReplacement::Step::Rename) {
+                stage_ = Stage::RemoveJournals;
             }
             return;
-        case Stage::MarkHidden:
-            setFileAttributes(path_, kAttributeHidden);
+        case Stage::RemoveJournals:
+            // The program never writes to its catalogue, so a journal beside it is none of
+            // ours; it must not outlive the file it was left for.
+            removeJournalFiles(path_);
+            stage_ = Stage::Rename;
+            return;
+        case Stage::Rename:
+            replacement_.runStep();
             stage_ = Stage::Finished;
             return;
         case Stage::Finished:
@@ -48,7 +60,7 @@ bool openDeployedCatalogue(catalogue::CatalogueDatabase& database, const std::st
     if (!freshCopy && !catalogue::databaseFileIsWhole(path)) {
         return false;
     }
-    return database.OpenMdbDatabase(path, {}, kCataloguePassword, /*readOnly=*/false,
+    return database.OpenMdbDatabase(path, {}, kCataloguePassword, /*readOnly=*/true,
                                     /*suppressDriverPrompt=*/true);
 }
 

@@ -16,9 +16,12 @@ namespace lz::startup {
 inline constexpr std::chrono::seconds kStaleTemporaryAge{60};
 
 // The file side of start-up, in steps: make the data directory and clear out what cut-short
-// starts left behind, replace the deployed catalogue with a fresh copy of the image (rename
-// only, so the earlier copy stays whole until the new one takes its place), mark it hidden.
-// Start-up runs all steps at once; tests drive two starts step by step, interleaved.
+// starts left behind, write a fresh copy of the image beside the deployed catalogue and
+// mark it hidden (by its own descriptor: nothing that already stands at the path is ever
+// changed), remove any journal, WAL or shared-memory file beside the path, then rename the
+// copy into place (so the earlier copy stays whole until the new one takes its place).
+// Without an absolute data directory nothing is written anywhere. Start-up runs all steps
+// at once; tests drive two starts step by step, interleaved.
 class CatalogueDeployer {
 public:
     explicit CatalogueDeployer(const CatalogueDeployment& deployment);
@@ -33,7 +36,7 @@ public:
     bool wroteFreshCopy() const { return replacement_.succeeded(); }
 
 private:
-    enum class Stage { Prepare, Replace, MarkHidden, Finished };
+    enum class Stage { Prepare, Write, RemoveJournals, Rename, Finished };
 
     std::string directory_;
     std::string path_;
@@ -41,10 +44,12 @@ private:
     Stage stage_ = Stage::Prepare;
 };
 
-// Opens the deployed catalogue at `path` on `database`. Only a regular file at the path
-// itself counts, never one reached through a link or anything else standing there; an
-// earlier copy (`freshCopy` false) must first read whole, so that a damaged one is not
-// listed as if it were complete. False when there is no usable catalogue.
+// Opens the deployed catalogue at `path` on `database`, read-only: the program never
+// writes to it, and no journal or WAL file beside it is ever applied (see
+// CatalogueDatabase::OpenMdbDatabase). Only a regular file at the path itself counts, never
+// one reached through a link or anything else standing there; an earlier copy (`freshCopy`
+// false) must first read whole, so that a damaged one is not listed as if it were
+// complete. False when there is no usable catalogue.
 bool openDeployedCatalogue(catalogue::CatalogueDatabase& database, const std::string& path,
                            bool freshCopy);
 

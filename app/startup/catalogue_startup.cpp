@@ -26,7 +26,7 @@ void deployCatalogue(ui::Window& mainWindow, const CatalogueDeployment& deployme
 void openCatalogue(ui::Window& mainWindow, const std::string& directory, bool freshCopy) {
     const std::string path = deployedCataloguePath(directory);
     auto& database = mainWindow.database(query::kCatalogueConnection);
-    if (!openDeployedCatalogue(database, path, freshCopy)) {
+    if (!isUsableDataDirectory(directory) || !openDeployedCatalogue(database, path, freshCopy)) {
         ui::MessageBoxes::show(kConnectionFailedMessage);
     }
     query::listInitialBearings(mainWindow);

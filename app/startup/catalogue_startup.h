@@ -16,7 +16,7 @@ inline constexpr std::string_view kConnectionFailedMessage = "连接失败";
 
 // Where the catalogue goes and what is written there.
 struct CatalogueDeployment {
-    std::string directory;             // the per-user data directory
+    std::string directory;             // the per-user data directory; empty: there is none
     std::span<const std::byte> image;  // the database file, byte for byte
 };
 
@@ -29,7 +29,8 @@ CatalogueDeployment defaultDeployment();
 void deployCatalogue(ui::Window& mainWindow, const CatalogueDeployment& deployment);
 
 // Opens the deployed catalogue on the main window's connection ("连接失败" when there is
-// no usable one), then lists the first bearings either way. An earlier copy, left in place
+// no usable one, also when `directory` is no absolute path), then lists the first bearings
+// either way. An earlier copy, left in place
 // because no fresh one could be written (`freshCopy` false), is checked whole first.
 void openCatalogue(ui::Window& mainWindow, const std::string& directory, bool freshCopy = false);
 

@@ -4,10 +4,17 @@
 
 namespace lz::startup {
 
-// The program's per-user data directory: $XDG_DATA_HOME/lingzhou, or
-// ~/.local/share/lingzhou when XDG_DATA_HOME is unset or not absolute. This is where the
-// catalogue is deployed.
+// The program's per-user data directory, as the XDG base directories have it:
+// $XDG_DATA_HOME/lingzhou, or <home>/.local/share/lingzhou when XDG_DATA_HOME is unset,
+// empty or not absolute. The home is $HOME when that is absolute, otherwise the user's
+// home from the password database. Empty when neither gives an absolute path: a relative
+// one would put the catalogue wherever the program happened to be started. This is where
+// the catalogue is deployed.
 std::string dataDirectory();
+
+// Whether `directory` can hold the deployed catalogue: an absolute path (dataDirectory
+// gives an empty one when there is no home).
+bool isUsableDataDirectory(const std::string& directory);
 
 // Creates the directory (and missing parents) with mode 0700 when it is missing. False
 // when it does not exist afterwards.

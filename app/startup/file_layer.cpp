@@ -107,8 +107,9 @@ bool deleteFile(const std::string& path) {
     return ::unlink(path.c_str()) == 0;
 }
 
-FileReplacement::FileReplacement(std::string path, std::span<const std::byte> bytes)
-    : path_(std::move(path)), bytes_(bytes) {}
+FileReplacement::FileReplacement(std::string path, std::span<const std::byte> bytes,
+                                 std::optional<unsigned> attributes)
+    : path_(std::move(path)), bytes_(bytes), attributes_(attributes) {}
 
 FileReplacement::~FileReplacement() {
     if (!finished()) {
@@ -157,6 +158,13 @@ void FileReplacement::runStep() {
                 abandon();
                 return;
             }
+            next_ = attributes_ ? Step::SetAttributes : Step::Flush;
+            return;
+        case Step::SetAttributes:
+            // On the new file only, by its descriptor: the replacement may yet be refused,
+            // and whatever stands at the path meanwhile is not ours to change. An attribute
+            // the file system does not keep is no reason to give the copy up.
+            setFileAttributes(fd_, *attributes_);
             next_ = Step::Flush;
             return;
         case Step::Flush: {
@@ -192,8 +200,9 @@ void FileReplacement::runAll() {
     }
 }
 
-bool writeFileExclusive(const std::string& path, std::span<const std::byte> bytes) {
-    FileReplacement replacement(path, bytes);
+bool writeFileExclusive(const std::string& path, std::span<const std::byte> bytes,
+                        std::optional<unsigned> attributes) {
+    FileReplacement replacement(path, bytes, attributes);
     replacement.runAll();
     return replacement.succeeded();
 }
@@ -230,23 +239,36 @@ int removeStaleTemporaryFiles(const std::string& path, std::chrono::seconds mini
     return removed;
 }
 
-bool setFileAttributes(const std::string& path, unsigned attributes) {
+int removeJournalFiles(const std::string& path) {
+    if (path.empty()) {
+        return 0;
+    }
+    int removed = 0;
+    for (const char* suffix : {"-journal", "-wal", "-shm"}) {
+        // unlink removes a link itself and refuses a directory; the file's own mode does
+        // not matter, only the directory's.
+        if (::unlink((path + suffix).c_str()) == 0) {
+            ++removed;
+        }
+    }
+    return removed;
+}
+
+bool setFileAttributes(int fd, unsigned attributes) {
     const unsigned masked = attributes & kAttributeMask;
     struct stat st {};
-    if (path.empty() || lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         return false;
     }
     const mode_t mode =
         (masked & kAttributeReadOnly) ? (st.st_mode & ~kAnyWriteBit) : (st.st_mode | S_IWUSR);
-    // Should the path have turned into a link since it was looked at, the change is
-    // refused rather than made to the link's target.
-    if (::fchmodat(AT_FDCWD, path.c_str(), mode & 07777, AT_SYMLINK_NOFOLLOW) != 0) {
+    if (::fchmod(fd, mode & 07777) != 0) {
         return false;
     }
     // Hidden, system and archive have no POSIX meaning; keeping them beside the file is a
     // courtesy that some file systems refuse, which changes nothing for the caller.
     const std::string value = std::to_string(masked);
-    ::lsetxattr(path.c_str(), kAttributesXattr, value.data(), value.size(), 0);
+    ::fsetxattr(fd, kAttributesXattr, value.data(), value.size(), 0);
     return true;
 }
 

@@ -36,11 +36,15 @@ bool deleteFile(const std::string& path);
 // is deleted first: until the rename the earlier file stays whole, after it the new one
 // is, and whoever opens the path meanwhile finds one or the other. Whatever stands at the
 // path (a link included) is replaced by the rename, except a directory or a read-only file.
+// `attributes` (see setFileAttributes), when given, go to the new file through its own
+// descriptor before it takes the path: they can never reach a file that stood there, nor
+// one a link there points to, whether or not the replacement goes through.
 class FileReplacement {
 public:
-    enum class Step { CreateTemporary, Write, Flush, Rename, Finished };
+    enum class Step { CreateTemporary, Write, SetAttributes, Flush, Rename, Finished };
 
-    FileReplacement(std::string path, std::span<const std::byte> bytes);
+    FileReplacement(std::string path, std::span<const std::byte> bytes,
+                    std::optional<unsigned> attributes = std::nullopt);
     ~FileReplacement();  // removes a temporary file that was never renamed
     FileReplacement(const FileReplacement&) = delete;
     FileReplacement& operator=(const FileReplacement&) = delete;
@@ -58,6 +62,7 @@ private:
 
     std::string path_;
     std::span<const std::byte> bytes_;
+    std::optional<unsigned> attributes_;
     std::string temporary_;
     int fd_ = -1;
     Step next_ = Step::CreateTemporary;
@@ -66,7 +71,8 @@ private:
 
 // A whole replacement at once. An empty path writes nothing. False when anything fails,
 // also when `path` is a read-only file; the earlier file is then untouched.
-bool writeFileExclusive(const std::string& path, std::span<const std::byte> bytes);
+bool writeFileExclusive(const std::string& path, std::span<const std::byte> bytes,
+                        std::optional<unsigned> attributes = std::nullopt);
 
 // Removes the temporary files that replacements of `path` left behind when they were cut
 // short (the program killed mid-write): regular files of the current user named like
@@ -75,11 +81,18 @@ bool writeFileExclusive(const std::string& path, std::span<const std::byte> byte
 // many were removed.
 int removeStaleTemporaryFiles(const std::string& path, std::chrono::seconds minimumAge);
 
-// Sets the attributes to `attributes & kAttributeMask`, replacing all others: read-only
-// takes the write bits away (clearing it gives the owner write access back); the full
-// value is kept with the file as an extended attribute where the file system allows.
-// Only for a regular file at the path itself: false for a link and anything else.
-bool setFileAttributes(const std::string& path, unsigned attributes);
+// Removes what SQLite keeps beside a database at `path` ("-journal", "-wal", "-shm"): the
+// entries themselves, links included, whatever their mode, never a directory. Returns how
+// many were removed.
+int removeJournalFiles(const std::string& path);
+
+// Sets the attributes of the open regular file `fd` to `attributes & kAttributeMask`,
+// replacing all others: read-only takes the write bits away (clearing it gives the owner
+// write access back); the full value is kept with the file as an extended attribute where
+// the file system allows. By descriptor only, so that it acts on the very file that was
+// opened (or created) and on nothing that meanwhile took its name. False for anything but
+// a regular file.
+bool setFileAttributes(int fd, unsigned attributes);
 
 // The attributes as setFileAttributes left them (read-only from the mode bits); nothing
 // when the path holds no regular file.

@@ -14,14 +14,28 @@ void appendQuoted(std::string& out, std::string_view cell) {
     out += '"';
 }
 
+// The first characters by which spreadsheet programs recognise a formula.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
+bool readAsFormula(std::string_view cell) {
+    return !cell.empty() && kFormulaStarts.find(cell.front()) != std::string_view::npos;
+}
+
 template <typename Cell>
 void appendRecord(std::string& out, std::span<const Cell> cells, char separator,
-                  std::string_view mustQuote, std::string_view lineEnd) {
+                  std::string_view mustQuote, std::string_view lineEnd,
+                  CsvCells how = CsvCells::AsStored) {
+    std::string shown;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) {
             out += separator;
         }
-        const std::string_view cell = cells[i];
+        std::string_view cell = cells[i];
+        if (how == CsvCells::ShownAsText && readAsFormula(cell)) {
+            shown.assign(1, '\'');
+            shown += cell;
+            cell = shown;
+        }
         if (cell.find_first_of(mustQuote) != std::string_view::npos) {
             appendQuoted(out, cell);
         } else {
@@ -36,12 +50,12 @@ constexpr std::string_view kTabSpecials = "\t\"\r\n";
 
 }  // namespace
 
-void appendCsvRecord(std::string& out, std::span<const std::string> cells) {
-    appendRecord(out, cells, ',', kCsvSpecials, "\r\n");
+void appendCsvRecord(std::string& out, std::span<const std::string> cells, CsvCells how) {
+    appendRecord(out, cells, ',', kCsvSpecials, "\r\n", how);
 }
 
-void appendCsvRecord(std::string& out, std::span<const std::string_view> cells) {
-    appendRecord(out, cells, ',', kCsvSpecials, "\r\n");
+void appendCsvRecord(std::string& out, std::span<const std::string_view> cells, CsvCells how) {
+    appendRecord(out, cells, ',', kCsvSpecials, "\r\n", how);
 }
 
 std::string csvDocument(std::span<const std::string_view> headings,

@@ -1,12 +1,18 @@
 #include "query/table_text/file_replacement.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <fstream>
+#include <optional>
 #include <random>
 #include <string>
 
 namespace lz::query::text {
 namespace {
+
+constexpr mode_t kPermissionBits = 0777;
 
 std::error_code lastError() {
     const int number = errno;
@@ -14,38 +20,81 @@ std::error_code lastError() {
                        : std::make_error_code(std::errc::io_error);
 }
 
-// A name beside `target` that no file has yet: hidden, and telling what it is for.
+// A name beside `target` for a new file: hidden, and telling what it is for.
 std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
     static std::mt19937_64 random{std::random_device{}()};
-    std::error_code ignored;
-    for (;;) {
-        std::filesystem::path name = ".";
-        name += target.filename();
-        name += "." + std::to_string(random() % 1000000000) + ".part";
-        std::filesystem::path candidate = target;
-        candidate.replace_filename(name);
-        if (!std::filesystem::exists(candidate, ignored)) {
-            return candidate;
-        }
-    }
+    std::filesystem::path name = ".";
+    name += target.filename();
+    name += "." + std::to_string(random() % 1000000000) + ".part";
+    std::filesystem::path candidate = target;
+    candidate.replace_filename(name);
+    return candidate;
 }
 
-std::error_code writeWhole(const std::filesystem::path& path, std::string_view bytes) {
-    errno = 0;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) {
-        return lastError();
+// Creates a file that did not exist (never opening one that does, nor following a link),
+// trying other names while the chosen one is taken. A file that is to replace another is
+// private while it is written (0600), and gets the other's permission bits once complete;
+// a new one is created with 0666 less the umask, as any new file.
+int createTemporary(const std::filesystem::path& target, bool replacing,
+                    std::filesystem::path& temporary) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = temporaryBeside(target);
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC,
+                              replacing ? 0600 : 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
     }
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.flush();
-    if (!file) {
-        return lastError();
-    }
-    file.close();
-    if (!file) {
-        return lastError();
+    errno = EEXIST;
+    return -1;
+}
+
+std::error_code writeAll(int fd, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return lastError();
+        }
+        if (written == 0) {
+            return std::make_error_code(std::errc::no_space_on_device);
+        }
+        bytes.remove_prefix(static_cast<std::size_t>(written));
     }
     return {};
+}
+
+// Gives the new file the replaced file's owner, group and permission bits. The owner and
+// group are kept where the program may (root, or a group of the user's); a group that
+// cannot be kept gets none of the group's rights, which were meant for another group.
+std::error_code takeOver(int fd, const struct stat& replaced) {
+    mode_t mode = replaced.st_mode & kPermissionBits;
+    if (::fchown(fd, replaced.st_uid, replaced.st_gid) != 0 &&
+        ::fchown(fd, static_cast<uid_t>(-1), replaced.st_gid) != 0) {
+        struct stat mine {};
+        if (::fstat(fd, &mine) != 0) {
+            return lastError();
+        }
+        if (mine.st_gid != replaced.st_gid) {
+            mode &= ~static_cast<mode_t>(S_IRWXG);
+        }
+    }
+    return ::fchmod(fd, mode) == 0 ? std::error_code() : lastError();
+}
+
+std::error_code writeWhole(int fd, std::string_view bytes,
+                           const std::optional<struct stat>& replaced) {
+    if (std::error_code error = writeAll(fd, bytes)) {
+        return error;
+    }
+    if (replaced) {
+        if (std::error_code error = takeOver(fd, *replaced)) {
+            return error;
+        }
+    }
+    return ::fsync(fd) == 0 ? std::error_code() : lastError();
 }
 
 }  // namespace
@@ -54,26 +103,35 @@ std::error_code writeFileReplacing(const std::filesystem::path& target, std::str
     if (target.filename().empty()) {
         return std::make_error_code(std::errc::is_a_directory);
     }
-    std::error_code error;
-    const std::filesystem::file_status existing = std::filesystem::status(target, error);
-    if (std::filesystem::is_directory(existing)) {
-        return std::make_error_code(std::errc::is_a_directory);
-    }
-    // Renaming would replace a read-only file as well; its owner made it so on purpose.
-    if (std::filesystem::exists(existing) &&
-        (existing.permissions() & std::filesystem::perms::owner_write) ==
-            std::filesystem::perms::none) {
-        return std::make_error_code(std::errc::permission_denied);
+    std::optional<struct stat> replaced;
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0) {
+        if (S_ISDIR(existing.st_mode)) {
+            return std::make_error_code(std::errc::is_a_directory);
+        }
+        // Renaming would replace a read-only file as well; its owner made it so on purpose.
+        if ((existing.st_mode & S_IWUSR) == 0) {
+            return std::make_error_code(std::errc::permission_denied);
+        }
+        if (S_ISREG(existing.st_mode)) {
+            replaced = existing;
+        }
     }
 
-    const std::filesystem::path temporary = temporaryBeside(target);
-    error = writeWhole(temporary, bytes);
-    if (!error) {
-        std::filesystem::rename(temporary, target, error);
+    std::filesystem::path temporary;
+    const int fd = createTemporary(target, replaced.has_value(), temporary);
+    if (fd < 0) {
+        return lastError();
+    }
+    std::error_code error = writeWhole(fd, bytes, replaced);
+    if (::close(fd) != 0 && !error) {
+        error = lastError();
+    }
+    if (!error && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        error = lastError();
     }
     if (error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
+        ::unlink(temporary.c_str());
     }
     return error;
 }

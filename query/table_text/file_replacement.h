@@ -10,7 +10,10 @@ namespace lz::query::text {
 // it, which then takes the target's name, replacing a file of that name. When anything
 // fails (no such folder, no right to write there, the disk full midway, `target` a folder
 // or a read-only file) the new file is removed again and a file already under the name
-// stays as it was. Returns what failed; a false error code on success.
+// stays as it was. A file that is replaced hands its permission bits on to the new one,
+// and its owner and group where the program may keep them (a group it cannot keep gets no
+// rights); the new file is private until then. A file that did not exist gets 0666 less
+// the umask, as any new file. Returns what failed; a false error code on success.
 std::error_code writeFileReplacing(const std::filesystem::path& target, std::string_view bytes);
 
 // A path from UTF-8 text, whatever the platform's own encoding of file names.

@@ -2,6 +2,7 @@
 // short or running at once, a full disk, a damaged earlier copy.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -71,6 +72,57 @@ std::vector<std::string> entriesOf(const fs::path& directory) {
     return names;
 }
 
+void putBigEndian(std::string& out, std::uint32_t value) {
+    for (const int shift : {24, 16, 8, 0}) {
+        out += static_cast<char>((value >> shift) & 0xFF);
+    }
+}
+
+// The catalogue image with the first 29 bearings renamed "HACKED …", as a database file.
+std::string hackedImage(const fs::path& scratch) {
+    { std::ofstream(scratch, std::ios::binary) << imageText(); }
+    sqlite3* db = nullptr;
+    EXPECT_EQ(sqlite3_open(scratch.c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, "UPDATE bearing SET zhch = 'HACKED ' || zhch WHERE bh <= 29",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    return contentOf(scratch);
+}
+
+// A rollback journal, in SQLite's documented format, that turns a database holding
+// `current` back into `restored`: a 512-byte header (magic, record count, checksum seed,
+// page count, sector and page size), then each page that differs with its number and
+// checksum. Left beside a file, it is "hot": a connection that may write rolls it back.
+std::string journalRestoring(const std::string& restored, const std::string& current) {
+    constexpr std::size_t kPage = 4096;
+    constexpr std::uint32_t kSeed = 0x1234567;
+    std::string records;
+    std::uint32_t count = 0;
+    for (std::size_t page = 0; page * kPage < restored.size(); ++page) {
+        const std::string before = restored.substr(page * kPage, kPage);
+        if (current.compare(page * kPage, kPage, before) == 0) {
+            continue;
+        }
+        putBigEndian(records, static_cast<std::uint32_t>(page + 1));
+        records += before;
+        std::uint32_t checksum = kSeed;
+        for (int i = static_cast<int>(kPage) - 200; i > 0; i -= 200) {
+            checksum += static_cast<unsigned char>(before[static_cast<std::size_t>(i)]);
+        }
+        putBigEndian(records, checksum);
+        ++count;
+    }
+    std::string journal("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8);
+    putBigEndian(journal, count);
+    putBigEndian(journal, kSeed);
+    putBigEndian(journal, static_cast<std::uint32_t>(restored.size() / kPage));
+    putBigEndian(journal, 512);
+    putBigEndian(journal, kPage);
+    journal.resize(512, '\0');
+    return journal + records;
+}
+
 class DeploymentTest : public MainWindowTest {
 protected:
     void TearDown() override {
@@ -114,6 +166,80 @@ TEST_F(DeploymentTest, ALinkAtTheDeployedPathNeverRedirectsAChange) {
     EXPECT_EQ(main->rowCount(kBearingList), 29);
     EXPECT_EQ(modeOf(mine) & 07777, 0400u);
     EXPECT_EQ(contentOf(mine), mineBefore);
+}
+
+// A hard link looks like any file: in a directory that takes no new file it is opened as
+// the earlier copy, and the file it shares its contents with keeps its mode and gets no
+// attribute.
+TEST_F(DeploymentTest, AHardLinkAtThePathNeverChangesTheOtherFile) {
+    const fs::path mine = home_.path() / "elsewhere" / "mine.db";
+    fs::create_directories(mine.parent_path());
+    ASSERT_TRUE(writeSmallCatalogue(mine.string(), kMineRows));
+    fs::permissions(mine, fs::perms(0400), fs::perm_options::replace);
+    const std::string mineBefore = contentOf(mine);
+    fs::create_directories(dataDirectory());
+    fs::create_hard_link(mine, deployedPath());
+    fs::permissions(dataDirectory(), fs::perms(0555), fs::perm_options::replace);
+
+    ui::Window* main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(boxes_.empty());
+    EXPECT_EQ(rowsOf(*main, kBearingList, 3), std::vector<std::string>{"5|MINE 6205 轴承|6205"});
+    EXPECT_EQ(modeOf(mine) & 07777, 0400u);
+    EXPECT_FALSE(hasAnyExtendedAttribute(mine));
+    EXPECT_EQ(contentOf(mine), mineBefore);
+}
+
+// A crafted journal beside the path would turn the first bearings into "HACKED …" if it
+// were rolled back. It is removed before the fresh copy takes the path, with any WAL and
+// shared-memory file; where it cannot be removed (the directory takes no changes) the
+// catalogue is read without it.
+TEST_F(DeploymentTest, ALeftoverJournalIsNeverReplayed) {
+    const std::string image = imageText();
+    const std::string journal = journalRestoring(hackedImage(home_.path() / "hacked.db"), image);
+    fs::create_directories(dataDirectory());
+    { std::ofstream(deployedPath() + "-journal", std::ios::binary) << journal; }
+    { std::ofstream(deployedPath() + "-wal", std::ios::binary) << "left by someone"; }
+    { std::ofstream(deployedPath() + "-shm", std::ios::binary) << "left by someone"; }
+
+    ui::Window* main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(boxes_.empty());
+    ASSERT_EQ(main->rowCount(kBearingList), 29);
+    EXPECT_EQ(main->cellText(kBearingList, 0, 1), "NSK 681 轴承");
+    EXPECT_TRUE(contentOf(deployedPath()) == image) << "the file is the image, byte for byte";
+    EXPECT_EQ(entriesOf(dataDirectory()), std::vector<std::string>{"bearing.mdb"});
+    main->close();
+
+    // The earlier copy in a directory that takes no changes, the journal beside it.
+    { std::ofstream(deployedPath() + "-journal", std::ios::binary) << journal; }
+    makeReadOnlyDirectory(dataDirectory());
+    main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(boxes_.empty());
+    ASSERT_EQ(main->rowCount(kBearingList), 29);
+    for (int row = 0; row < 29; ++row) {
+        EXPECT_FALSE(main->cellText(kBearingList, row, 1).starts_with("HACKED")) << row;
+    }
+    EXPECT_EQ(main->cellText(kBearingList, 0, 1), "NSK 681 轴承");
+    EXPECT_TRUE(contentOf(deployedPath()) == image) << "the file is unchanged";
+    EXPECT_TRUE(contentOf(deployedPath() + "-journal") == journal) << "and so is the journal";
+}
+
+// The journal of the test above is a real one: a connection that may write rolls it back.
+TEST_F(DeploymentTest, TheCraftedJournalIsHot) {
+    const std::string image = imageText();
+    const std::string hacked = hackedImage(home_.path() / "hacked.db");
+    const fs::path copy = home_.path() / "copy.db";
+    { std::ofstream(copy, std::ios::binary) << image; }
+    {
+        std::ofstream(copy.string() + "-journal", std::ios::binary)
+            << journalRestoring(hacked, image);
+    }
+    catalogue::CatalogueDatabase database;
+    ASSERT_TRUE(database.OpenMdbDatabase(copy.string()));
+    const auto handle = database.OpenTable("select zhch from bearing where bh = 1");
+    EXPECT_EQ(catalogue::fieldText(database.ReadColByName(handle, "zhch")), "HACKED NSK 681 轴承");
 }
 
 TEST_F(DeploymentTest, NothingButARegularFileAtThePathIsOpened) {

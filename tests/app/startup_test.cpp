@@ -1,14 +1,17 @@
 // Start-up against a temporary data directory: deployment, the open, the first listing.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 
+#include "app/startup/catalogue_startup.h"
 #include "app/startup/file_layer.h"
 #include "catalogue/catalogue_database.h"
 #include "catalogue/image/catalogue_image.h"
+#include "query/result_lists.h"
 #include "tests/app_support/main_window_fixture.h"
 #include "tests/support/small_catalogue.h"
 #include "ui/window.h"
@@ -72,23 +75,29 @@ TEST_F(StartupTest, AChangedCatalogueIsReplacedAtTheNextStart) {
     EXPECT_TRUE(boxes_.empty());
 }
 
-TEST_F(StartupTest, AReadOnlyCatalogueIsOpenedAsItIsAndReplacedTheTimeAfter) {
+// The user made the file read-only: it is opened as it is, and neither its mode nor its
+// attributes change, at this start or the next.
+TEST_F(StartupTest, AReadOnlyCatalogueIsOpenedAsItIsAndKeepsItsModeAndAttributes) {
     fs::create_directories(dataDirectory());
     ASSERT_TRUE(writeSmallCatalogue(deployedPath(), kEarlierCopyRows));
-    fs::permissions(deployedPath(),
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
+    fs::permissions(deployedPath(), fs::perms(0444), fs::perm_options::replace);
+    const std::string before = contentOf(deployedPath());
 
-    ui::Window* main = openMainWindow();
-    ASSERT_NE(main, nullptr);
-    EXPECT_EQ(rowsOf(*main, kBearingList, 4),
-              std::vector<std::string>{"7|EARLIER 6205 轴承|6205|"});
-    EXPECT_EQ(startup::fileAttributes(deployedPath()).value(), startup::kAttributeHidden)
-        << "hidden replaces read-only";
-
-    main->close();
-    ASSERT_NE(openMainWindow(), nullptr);
-    EXPECT_EQ(contentOf(deployedPath()), imageText());
+    for (int start = 1; start <= 2; ++start) {
+        ui::Window* main = openMainWindow();
+        ASSERT_NE(main, nullptr);
+        EXPECT_TRUE(boxes_.empty());
+        EXPECT_EQ(rowsOf(*main, kBearingList, 4),
+                  std::vector<std::string>{"7|EARLIER 6205 轴承|6205|"});
+        struct stat st {};
+        ASSERT_EQ(::lstat(deployedPath().c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0444u) << "start " << start;
+        char names[256];
+        EXPECT_LE(::llistxattr(deployedPath().c_str(), names, sizeof names), 0)
+            << "start " << start << ": no attribute set";
+        EXPECT_EQ(contentOf(deployedPath()), before);
+        main->close();
+    }
 }
 
 TEST_F(StartupTest, UnwritableDirectoryWithAnEarlierCopyOpensThatCopy) {
@@ -126,6 +135,35 @@ TEST_F(StartupTest, ADamagedCatalogueThatCannotBeReplacedFailsTheOpen) {
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].text, "连接失败");
     EXPECT_EQ(main->rowCount(kBearingList), 0);
+}
+
+// No absolute data directory (no home to be found, see DeployedPath): nothing is written
+// anywhere, neither under "/" nor under the current folder, and start-up ends in
+// "连接失败" with an empty list.
+TEST_F(StartupTest, WithoutADataDirectoryNothingIsWrittenAndTheConnectionFails) {
+    ui::Window* main = openMainWindow();
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(boxes_.empty());
+    const fs::path workingFolder = home_.path() / "working";
+    fs::create_directories(workingFolder);
+    const fs::path previousFolder = fs::current_path();
+    fs::current_path(workingFolder);
+    const bool rootHadOne = fs::exists(fs::symlink_status("/bearing.mdb"));
+
+    for (const char* directory : {"", "relative/lingzhou"}) {
+        main->database(query::kCatalogueConnection).CloseDatabase();  // as at a first start
+        startup::deployCatalogue(*main, {directory, catalogue::catalogueImage()});
+        ASSERT_EQ(boxes_.size(), 1u) << '"' << directory << '"';
+        EXPECT_EQ(boxes_[0].text, "连接失败");
+        EXPECT_EQ(main->rowCount(kBearingList), 0);
+        EXPECT_FALSE(main->database(query::kCatalogueConnection).isConnected());
+        boxes_.clear();
+    }
+    fs::current_path(previousFolder);
+    EXPECT_TRUE(fs::is_empty(workingFolder)) << "nothing under the current folder";
+    if (!rootHadOne) {
+        EXPECT_FALSE(fs::exists(fs::symlink_status("/bearing.mdb"))) << "nothing under /";
+    }
 }
 
 TEST_F(StartupTest, TheFirstListingStopsAt29Bearings) {

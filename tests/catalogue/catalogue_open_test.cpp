@@ -119,11 +119,30 @@ TEST_F(OpenAgain, ASuccessfulOpenClosesTheEarlierRecordSets) {
 }
 
 TEST_F(OpenAgain, AReadOnlyConnectionReadsAsUsual) {
+    EXPECT_FALSE(db_.isReadOnly());
     ASSERT_TRUE(db_.OpenMdbDatabase(path_.string(), "", "", true));
+    EXPECT_TRUE(db_.isReadOnly());
     EXPECT_EQ(columnTexts("select * from prjk where ppai='nachi'", "newno"), "6000 C3|6001");
     fs::permissions(path_, fs::perms::owner_read, fs::perm_options::replace);
     CatalogueDatabase readOnly;
     EXPECT_TRUE(readOnly.OpenMdbDatabase(path_.string(), "", "", true));
+}
+
+// The read-only open names the file through a URI: characters that mean something there
+// stay part of the name, and a name that does not exist is no other file.
+TEST(OpenMdbDatabase, AReadOnlyOpenFindsNamesWithUriCharacters) {
+    lz::test::TempDir dir;
+    const fs::path odd = dir.path() / "a?b#c%20d.db";
+    ASSERT_TRUE(
+        lz::test::writeSmallCatalogue(odd.string(), "INSERT INTO bearing (bh) VALUES (9);"));
+    ASSERT_TRUE(lz::test::writeSmallCatalogue((dir.path() / "a").string(), ""));
+    CatalogueDatabase db;
+    ASSERT_TRUE(db.OpenMdbDatabase(odd.string(), "", "", true));
+    const RecordSetHandle handle = db.OpenTable("select bh from bearing");
+    EXPECT_EQ(fieldText(db.ReadColByName(handle, "bh")), "9");
+    EXPECT_FALSE(db.OpenMdbDatabase((dir.path() / "a?b").string(), "", "", true));
+    EXPECT_FALSE(db.OpenMdbDatabase((dir.path() / "a#b").string(), "", "", true));
+    EXPECT_EQ(fileCount(dir.path()), 2) << "nothing created beside the files";
 }
 
 }  // namespace

@@ -144,6 +144,15 @@ TEST_F(ProgramTest, FindsTheBearingsOfANewDesignationInTheShippedCatalogue) {
               static_cast<long>(rows->size() + 2));
 }
 
+// The command line's CSV is for programs: cells exactly as stored, also those a spreadsheet
+// would take for formulas (the window's export marks them, see CopyAndExport).
+TEST_F(ProgramTest, CsvCellsStayExactlyAsStored) {
+    const Answer csv = run({"--format", "csv", "bearing", "--by", "new", "6301-2ZNR"});
+    ASSERT_EQ(csv.status, 0) << csv.err;
+    EXPECT_NE(csv.out.find("\r\n58951,-6301-2ZNR 轴承,6301-2ZNR,"), std::string::npos) << csv.out;
+    EXPECT_EQ(csv.out.find('\''), std::string::npos) << csv.out;
+}
+
 TEST_F(ProgramTest, ExitStatusReachesTheShell) {
     EXPECT_EQ(run({"bearing", "6205"}).status, 0);
     const Answer none = run({"bearing", "no such bearing"});

@@ -192,5 +192,44 @@ TEST_F(CopyAndExport, ExportToAnUnwritablePlaceSaysSoAndLeavesNothing) {
     EXPECT_FALSE(fs::exists(home_.path() / "missing"));
 }
 
+// Cells a spreadsheet would read as formulas ("-6301-2ZNR 轴承", the brand "-") show as
+// text in the exported file; the clipboard keeps them as stored.
+TEST_F(CopyAndExport, ExportMarksCellsThatSpreadsheetsTakeForFormulasCopyDoesNot) {
+    const std::string path = (home_.path() / "formulas.db").string();
+    ASSERT_TRUE(
+        test::writeSmallCatalogue(path,
+                                  "INSERT INTO bearing (bh, zhch, newno, oldno, ppai) VALUES "
+                                  "(58951, '-6301-2ZNR 轴承', '6301-2ZNR', '=1+1', '-'),"
+                                  "(58952, '@SUM(A1)', '+6301', char(9) || 'tab', 'NSK');"));
+    ASSERT_TRUE(main_->database(kCatalogueConnection).OpenMdbDatabase(path));
+    fillBearingList(*main_, "select * from bearing");
+
+    chosen_ = (home_.path() / "list.csv").string();
+    chooseMenuItem("右键", 3);
+    EXPECT_EQ(bytesOf(*chosen_), "\xEF\xBB\xBF" + kBearingHeadings +
+                                     "\r\n"
+                                     "58951,'-6301-2ZNR 轴承,6301-2ZNR,'=1+1,,,,'-,,\r\n"
+                                     "58952,'@SUM(A1),'+6301,'\ttab,,,,NSK,,\r\n");
+
+    pressCopy(kBearingList.listName);
+    EXPECT_EQ(ui::clipboardText(),
+              "ID\t轴承名称\t新型号\t旧型号\t内径\t外径\t厚度\t品牌\t轴承类型\t详细说明\n"
+              "58951\t-6301-2ZNR 轴承\t6301-2ZNR\t=1+1\t\t\t\t-\t\t\n"
+              "58952\t@SUM(A1)\t+6301\t\"\ttab\"\t\t\t\tNSK\t\t\n");
+    EXPECT_TRUE(boxes_.empty());
+}
+
+// Replacing a private file keeps it private.
+TEST_F(CopyAndExport, ExportOverAPrivateFileKeepsItPrivate) {
+    const fs::path target = home_.path() / "private.csv";
+    std::ofstream(target) << "old";
+    fs::permissions(target, fs::perms(0600), fs::perm_options::replace);
+    chosen_ = target.string();
+    answer_ = ui::BoxAnswer::Yes;
+    chooseMenuItem("右键", 3);
+    EXPECT_EQ(bytesOf(target), kBearingCsv);
+    EXPECT_EQ(fs::status(target).permissions(), fs::perms(0600));
+}
+
 }  // namespace
 }  // namespace lz::query

@@ -25,6 +25,8 @@ protected:
         main_ = openMainWindow();
         ASSERT_NE(main_, nullptr);
         ASSERT_TRUE(boxes_.empty());
+        // Every search here runs on the connection start-up opened, which is read-only.
+        ASSERT_TRUE(main_->database(query::kCatalogueConnection).isReadOnly());
     }
 
     QWidget* widget(std::string_view control) const { return main_->widgetForTesting(control); }

@@ -131,5 +131,44 @@ TEST(DelimitedText, TabSeparatedLinesQuoteTabsBreaksAndQuotes) {
     EXPECT_EQ(out, expected);
 }
 
+// Spreadsheets read a cell beginning with "=", "+", "-", "@", TAB or CR as a formula; in a
+// file for them such a cell gets a leading apostrophe. Programs get every cell as stored.
+TEST(CsvForSpreadsheets, CellsThatLookLikeFormulasGetALeadingApostrophe) {
+    struct Case {
+        std::string cell, shownAsText;
+    };
+    const std::vector<Case> cases = {
+        {"-6301-2ZNR 轴承", "'-6301-2ZNR 轴承"},
+        {"-", "'-"},
+        {"=1+1", "'=1+1"},
+        {"+86 10 1234", "'+86 10 1234"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tindented", "'\tindented"},
+        {"\rreturn", "\"'\rreturn\""},
+        {"=a,\"b\"", "\"'=a,\"\"b\"\"\""},
+        {"6301-2ZNR", "6301-2ZNR"},
+        {" -6301", " -6301"},
+        {"'-6301", "'-6301"},
+        {"－6301", "－6301"},
+        {"", ""},
+    };
+    for (const Case& c : cases) {
+        std::string shown, stored;
+        appendCsvRecord(shown, Row{c.cell, "x"}, CsvCells::ShownAsText);
+        appendCsvRecord(stored, Row{c.cell, "x"});
+        EXPECT_EQ(shown, c.shownAsText + ",x\r\n") << c.cell;
+        std::string expectedStored;
+        appendCsvRecord(expectedStored, Row{c.cell, "x"}, CsvCells::AsStored);
+        EXPECT_EQ(stored, expectedStored) << "as stored unless asked otherwise";
+        ASSERT_EQ(readCsv(stored).size(), 1u);
+        EXPECT_EQ(readCsv(stored)[0][0], c.cell) << "stored cells read back unchanged";
+    }
+    const std::vector<std::string_view> headings = {"轴承名称", "-"};
+    const std::vector<Row> rows = {{"-6301-2ZNR 轴承", "@"}};
+    EXPECT_EQ(csvDocument(headings, rows),
+              std::string(kUtf8ByteOrderMark) + "轴承名称,-\r\n-6301-2ZNR 轴承,@\r\n")
+        << "a whole document for programs keeps every cell";
+}
+
 }  // namespace
 }  // namespace lz::query::text

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <fstream>
@@ -85,6 +87,46 @@ TEST_F(FileReplacementTest, AWriteFailingMidwayLeavesTheOldFileAndNoPart) {
     EXPECT_TRUE(error);
     EXPECT_EQ(bytesOf(target), "old");
     EXPECT_EQ(namesIn(dir_.path()), std::vector<std::string>{"list.csv"});
+}
+
+std::filesystem::perms permissionsOf(const fs::path& path) {
+    return fs::status(path).permissions();
+}
+
+// A replaced file keeps its permission bits (and, where the program may, its owner and
+// group); a new file gets the usual mode under the umask.
+TEST_F(FileReplacementTest, AReplacedFileKeepsItsModeANewOneFollowsTheUmask) {
+    for (const fs::perms mode : {fs::perms(0600), fs::perms(0640), fs::perms(0604)}) {
+        const fs::path target = dir_.path() / "list.csv";
+        std::ofstream(target) << "old";
+        fs::permissions(target, mode, fs::perm_options::replace);
+        ASSERT_FALSE(writeFileReplacing(target, "new"));
+        EXPECT_EQ(bytesOf(target), "new");
+        EXPECT_EQ(permissionsOf(target), mode) << static_cast<int>(mode);
+        fs::remove(target);
+    }
+
+    for (const mode_t mask : {mode_t{022}, mode_t{077}}) {
+        const mode_t previous = ::umask(mask);
+        const fs::path fresh = dir_.path() / ("fresh" + std::to_string(mask) + ".csv");
+        const std::error_code error = writeFileReplacing(fresh, "rows");
+        ::umask(previous);
+        ASSERT_FALSE(error);
+        EXPECT_EQ(permissionsOf(fresh), fs::perms(0666 & ~mask)) << "umask " << mask;
+    }
+
+    if (::geteuid() == 0) {  // only root can hand a file to someone else
+        const fs::path theirs = dir_.path() / "theirs.csv";
+        std::ofstream(theirs) << "old";
+        ASSERT_EQ(::chown(theirs.c_str(), 4321, 4322), 0);
+        fs::permissions(theirs, fs::perms(0640), fs::perm_options::replace);
+        ASSERT_FALSE(writeFileReplacing(theirs, "new"));
+        struct stat st {};
+        ASSERT_EQ(::stat(theirs.c_str(), &st), 0);
+        EXPECT_EQ(st.st_uid, 4321u);
+        EXPECT_EQ(st.st_gid, 4322u);
+        EXPECT_EQ(st.st_mode & 07777, 0640u);
+    }
 }
 
 TEST(PathFromUtf8, KeepsChineseNames) {

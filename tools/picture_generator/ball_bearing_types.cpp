@@ -23,6 +23,9 @@ void addRadialDimensions(BearingModel& model, qreal width, qreal bore, qreal out
     model.dimensions.push_back(
         {Direction::AcrossAxis, {-half, 0}, {-half, bore / 2}, -16, QStringLiteral("d")});
     model.leaders.push_back({{-half + 0.3, outside / 2 - 0.3}, {-14, -10}, QStringLiteral("r")});
+    model.symbols.insert(model.symbols.end(), {{QStringLiteral("d"), QStringLiteral("内径")},
+                                               {QStringLiteral("D"), QStringLiteral("外径")},
+                                               {QStringLiteral("B"), QStringLiteral("宽度")}});
 }
 
 // A contact line through a ball, with the contact angle's letter.
@@ -43,15 +46,12 @@ struct AngularContactSize {
     qreal contactLineLength;
 };
 
-BearingModel singleRowAngularContact(const QString& typeName, const QString& designation,
-                                     const QString& sizeNote, const AngularContactSize& size) {
+BearingModel singleRowAngularContact(const QString& typeName, const AngularContactSize& size) {
     constexpr qreal corner = 1.0;
     BallRow row{(size.d + size.D) / 4, size.ball};
     row.contactAngle = size.contactAngle;
     BearingModel model;
     model.typeName = typeName;
-    model.designation = designation;
-    model.sizeNote = sizeNote;
     model.parts.push_back(
         {outerRingSection(size.B, size.D / 2, {row},
                           {row.highOuterShoulder(), row.lowOuterShoulder()}, corner),
@@ -63,6 +63,7 @@ BearingModel singleRowAngularContact(const QString& typeName, const QString& des
     model.balls.push_back({{0, row.pitchRadius}, size.ball / 2, size.balls, 0});
     model.angleLines.push_back(contactLine(row, size.contactLineLength));
     addRadialDimensions(model, size.B, size.d, size.D);
+    model.symbols.push_back({QStringLiteral("α"), QStringLiteral("接触角")});
     return model;
 }
 
@@ -74,8 +75,6 @@ BearingModel deepGrooveBallBearing() {
     const BallRow row{(d + D) / 4, ball};
     BearingModel model;
     model.typeName = QStringLiteral("深沟球轴承");
-    model.designation = QStringLiteral("6205");
-    model.sizeNote = QStringLiteral("d 25　D 52　B 15");
     model.parts.push_back(
         {outerRingSection(B, D / 2, {row}, {row.outerShoulder(), row.outerShoulder()}, corner),
          Material::Steel, true});
@@ -90,9 +89,7 @@ BearingModel deepGrooveBallBearing() {
 BearingModel angularContactBallBearing() {
     // 7205 B: d 25, D 52, B 15, contact angle 40°; thirteen balls of 7.938 mm. The outer
     // ring's high shoulder takes the thrust on one side, the inner ring's on the other.
-    return singleRowAngularContact(QStringLiteral("角接触球轴承"), QStringLiteral("7205 B"),
-                                   QStringLiteral("d 25　D 52　B 15　α 40°"),
-                                   {25, 52, 15, 7.938, 40, 13, 9});
+    return singleRowAngularContact(QStringLiteral("角接触球轴承"), {25, 52, 15, 7.938, 40, 13, 9});
 }
 
 BearingModel selfAligningBallBearing() {
@@ -110,8 +107,6 @@ BearingModel selfAligningBallBearing() {
     outer.arc({0, 0}, sphere, edgeAngle, 180 - edgeAngle);
     BearingModel model;
     model.typeName = QStringLiteral("调心球轴承");
-    model.designation = QStringLiteral("1205");
-    model.sizeNote = QStringLiteral("d 25　D 52　B 15");
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
     model.parts.push_back(
         {innerRingSection(B, d / 2, {left, right},
@@ -146,8 +141,9 @@ BearingModel miniatureBallBearing() {
     outer.to(-half + recess, row.outerShoulder()).to(-half + recess, seat).to(-half, seat);
     BearingModel model;
     model.typeName = QStringLiteral("微型轴承");
-    model.designation = QStringLiteral("F625-2Z");
-    model.sizeNote = QStringLiteral("d 5　D 16　B 5");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("B"), QStringLiteral("宽度")}};
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
     model.parts.push_back(
         {innerRingSection(B, d / 2, {row}, {row.innerShoulder(), row.innerShoulder()}, corner),
@@ -177,8 +173,7 @@ BearingModel miniatureBallBearing() {
 BearingModel thrustAngularContactBearing() {
     // 25TAC62B, a ball screw support bearing: d 25, D 62, B 15, contact angle 60°;
     // seventeen balls of 7.144 mm between rings that hold them almost from the side.
-    return singleRowAngularContact(QStringLiteral("推力角接触球轴承"), QStringLiteral("25TAC62B"),
-                                   QStringLiteral("d 25　D 62　B 15　α 60°"),
+    return singleRowAngularContact(QStringLiteral("推力角接触球轴承"),
                                    {25, 62, 15, 7.144, 60, 17, 6.5});
 }
 
@@ -197,8 +192,6 @@ BearingModel compressorClutchBearing() {
     const qreal sealOuter = left.lowOuterShoulder();
     BearingModel model;
     model.typeName = QStringLiteral("非标轴承");
-    model.designation = QStringLiteral("35BD5020");
-    model.sizeNote = QStringLiteral("d 35　D 50　B 20");
     model.parts.push_back(
         {outerRingSection(B, D / 2, {left, right}, {sealOuter, left.highOuterShoulder(), sealOuter},
                           corner),
@@ -223,6 +216,7 @@ BearingModel compressorClutchBearing() {
     model.angleLines.push_back(contactLine(right, 5.2));
     model.angleLines.back().label.clear();
     addRadialDimensions(model, B, d, D);
+    model.symbols.push_back({QStringLiteral("α"), QStringLiteral("接触角")});
     return model;
 }
 
@@ -258,8 +252,10 @@ BearingModel insertBallBearing() {
     inner.to(innerLeft, row.innerShoulder());
     BearingModel model;
     model.typeName = QStringLiteral("外球面球轴承");
-    model.designation = QStringLiteral("UC205");
-    model.sizeNote = QStringLiteral("d 25　D 52　B 34.1");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("B"), QStringLiteral("内圈宽度")},
+                     {QStringLiteral("C"), QStringLiteral("外圈宽度")}};
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
     model.parts.push_back({roundedCorners(inner.polygon(), corner), Material::Steel, false});
     for (qreal side : {-1.0, 1.0}) {

@@ -120,10 +120,19 @@ struct Camera {
     bool axisUpright = false;  // shows the axis standing up (thrust bearings)
 };
 
+// A letter of the drawing and what it measures: "d", "内径".
+struct Symbol {
+    QString letter;
+    QString meaning;
+};
+
 struct BearingModel {
-    QString typeName;     // the caption: the type name in Chinese
-    QString designation;  // the size drawn, for the note: "6205"
-    QString sizeNote;     // "d 25  D 52  B 15"
+    QString typeName;  // the caption: the type name in Chinese
+    QString kindName;  // the kind drawn, where the type covers several: "推力调心滚子轴承"
+    // The letters of the dimensions and angles drawn, with what each measures, in the order
+    // the heading names them. The picture stands for every bearing of its type, whatever
+    // its size: the heading gives no sizes and no designation.
+    std::vector<Symbol> symbols;
 
     std::vector<TurnedPart> parts;
     std::vector<BallSet> balls;

@@ -56,8 +56,9 @@ BearingModel needleRollerBearing() {
     outer.to(-ribStart, raceOuter).to(-ribStart, rib).to(-B / 2, rib);
     BearingModel model;
     model.typeName = QStringLiteral("滚针轴承");
-    model.designation = QStringLiteral("NA 4905");
-    model.sizeNote = QStringLiteral("d 25　D 42　B 17　Fw 30");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("B"), QStringLiteral("宽度")}};
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
     model.parts.push_back(
         {ringSection(-B / 2, B / 2, d / 2, F / 2, corner), Material::Steel, false});
@@ -77,8 +78,9 @@ BearingModel needleRollerAndCageAssembly() {
     const qreal pitch = (Fw + Ew) / 4;
     BearingModel model;
     model.typeName = QStringLiteral("滚针和保持架组件");
-    model.designation = QStringLiteral("K 25x29x13");
-    model.sizeNote = QStringLiteral("d 25　D 29　B 13");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("滚针组内径")},
+                     {QStringLiteral("D"), QStringLiteral("滚针组外径")},
+                     {QStringLiteral("B"), QStringLiteral("宽度")}};
     // The cage's rims beyond the needles' ends: a formed steel band, drawn brass-coloured so
     // it stands apart from the needles.
     for (qreal side : {-1.0, 1.0}) {
@@ -143,8 +145,10 @@ BearingModel combinedNeedleBearing() {
 
     BearingModel model;
     model.typeName = QStringLiteral("滚针组合轴承");
-    model.designation = QStringLiteral("NKX 25");
-    model.sizeNote = QStringLiteral("d 25　D 37　C 30　（滚针和推力球组合轴承）");
+    model.kindName = QStringLiteral("滚针和推力球组合轴承");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("C"), QStringLiteral("宽度")}};
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
     model.parts.push_back({roundedCorners(washer.polygon(), corner), Material::Steel, false});
     RollerSet needles{{needleMiddle - needleLength / 2, Fw / 2 + needle / 2},
@@ -183,8 +187,11 @@ BearingModel trackRoller() {
 
     BearingModel model;
     model.typeName = QStringLiteral("滚轮轴承");
-    model.designation = QStringLiteral("KR 22");
-    model.sizeNote = QStringLiteral("D 22　d 10　C 12　B 36　（螺栓型滚轮轴承）");
+    model.kindName = QStringLiteral("螺栓型滚轮轴承");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("螺栓直径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("C"), QStringLiteral("外圈宽度")},
+                     {QStringLiteral("B"), QStringLiteral("总长")}};
     // Seen from the head's side, with the shank going away behind the roller.
     model.camera.yaw = 218;
     model.camera.pitch = 22;

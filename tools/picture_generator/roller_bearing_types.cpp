@@ -68,8 +68,11 @@ BearingModel taperedRollerBearing() {
 
     BearingModel model;
     model.typeName = QStringLiteral("圆锥滚子轴承");
-    model.designation = QStringLiteral("30205");
-    model.sizeNote = QStringLiteral("d 25　D 52　T 16.25　B 15　C 13");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("T"), QStringLiteral("总宽度")},
+                     {QStringLiteral("B"), QStringLiteral("内圈宽度")},
+                     {QStringLiteral("C"), QStringLiteral("外圈宽度")}};
     model.parts.push_back({roundedCorners(cup.polygon(), 1.0), Material::Steel, true});
     model.parts.push_back({roundedCorners(cone.polygon(), 1.0), Material::Steel, false});
     RollerSet rollers{smallEnd, largeEnd, tSmall * tanHalf, tLarge * tanHalf};
@@ -105,8 +108,9 @@ BearingModel cylindricalRollerBearing() {
     outer.to(ribStart, raceOuter).to(-ribStart, raceOuter).to(-ribStart, ribTop).to(-B / 2, ribTop);
     BearingModel model;
     model.typeName = QStringLiteral("圆柱滚子轴承");
-    model.designation = QStringLiteral("NU 205 E");
-    model.sizeNote = QStringLiteral("d 25　D 52　B 15");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("B"), QStringLiteral("宽度")}};
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
     model.parts.push_back(
         {ringSection(-B / 2, B / 2, d / 2, raceInner, corner), Material::Steel, false});
@@ -139,8 +143,9 @@ BearingModel sphericalRollerBearing() {
 
     BearingModel model;
     model.typeName = QStringLiteral("调心滚子轴承");
-    model.designation = QStringLiteral("22205 E");
-    model.sizeNote = QStringLiteral("d 25　D 52　B 18");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("B"), QStringLiteral("宽度")}};
     model.parts.push_back({roundedCorners(outer.polygon(), corner), Material::Steel, true});
 
     // Each row's inner raceway runs along the rollers' inner side.

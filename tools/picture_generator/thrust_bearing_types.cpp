@@ -38,6 +38,9 @@ void addThrustDimensions(BearingModel& model, qreal height, qreal bore, qreal ou
         {Direction::AcrossAxis, {-top, 0}, {-top, outside / 2}, -12, QStringLiteral("D")});
     model.leaders.push_back(
         {{top - 0.3, shaftWasherOutside / 2 - 0.3}, {-8, -13}, QStringLiteral("r")});
+    model.symbols.insert(model.symbols.end(), {{QStringLiteral("d"), QStringLiteral("内径")},
+                                               {QStringLiteral("D"), QStringLiteral("外径")},
+                                               {QStringLiteral("H"), QStringLiteral("高度")}});
 }
 
 }  // namespace
@@ -65,8 +68,6 @@ BearingModel thrustBallBearing() {
 
     BearingModel model;
     model.typeName = QStringLiteral("推力球轴承");
-    model.designation = QStringLiteral("51205");
-    model.sizeNote = QStringLiteral("d 25　D 47　H 15");
     standUpright(model);
     model.parts.push_back({roundedCorners(shaftWasher.polygon(), corner), Material::Steel, true});
     model.parts.push_back(
@@ -121,8 +122,7 @@ BearingModel thrustSphericalRollerBearing() {
 
     BearingModel model;
     model.typeName = QStringLiteral("推力滚子轴承");
-    model.designation = QStringLiteral("29412 E");
-    model.sizeNote = QStringLiteral("d 60　D 130　H 42　（推力调心滚子轴承）");
+    model.kindName = QStringLiteral("推力调心滚子轴承");
     standUpright(model);
     model.parts.push_back({roundedCorners(shaftWasher.polygon(), corner), Material::Steel, true});
     model.parts.push_back(
@@ -144,8 +144,6 @@ BearingModel thrustCylindricalRollerBearing() {
     const qreal face = roller / 2;
     BearingModel model;
     model.typeName = QStringLiteral("推力圆柱滚子轴承");
-    model.designation = QStringLiteral("81105");
-    model.sizeNote = QStringLiteral("d 25　D 42　H 11");
     standUpright(model);
     model.parts.push_back(
         {ringSection(face, H / 2, d / 2, shaftWasherOutside / 2, corner), Material::Steel, true});

@@ -1,6 +1,7 @@
 #include "type_sheet.h"
 
 #include <QPainter>
+#include <QStringList>
 
 #include "cutaway_view.h"
 #include "section_view.h"
@@ -12,13 +13,16 @@ namespace {
 
 constexpr qreal kMargin = 8;
 constexpr qreal kHeadingHeight = 30;
-constexpr qreal kBodyTop = kHeadingHeight + 6;
+constexpr qreal kBodyTop = kTypeHeadingRows;
+static_assert(kTypeHeadingRows == kHeadingHeight + 6);
 // The cut-away view takes a little less than half the width; the section and its dimension
 // lines the rest.
 constexpr qreal kViewShare = 0.46;
 constexpr qreal kGutter = 10;
 
-void paintHeading(QPainter& painter, const BearingModel& model) {
+}  // namespace
+
+void paintTypeHeading(QPainter& painter, const BearingModel& model) {
     const qreal left = kMargin;
     const qreal right = kTypePictureWidth - kMargin;
     painter.setPen(kInk);
@@ -27,10 +31,8 @@ void paintHeading(QPainter& painter, const BearingModel& model) {
                      Qt::AlignLeft | Qt::AlignVCenter, model.typeName);
 
     painter.setPen(kMutedInk);
-    const QString note =
-        model.designation + QStringLiteral("　") + model.sizeNote + QStringLiteral("　mm");
     drawFittedText(painter, QRectF(left + 160, 0, right - left - 162, kHeadingHeight - 4),
-                   Qt::AlignRight | Qt::AlignBottom, note, sansFont(12), 10);
+                   Qt::AlignRight | Qt::AlignBottom, headingNote(model), sansFont(12), 10);
 
     // The charts' heading rule: heavy over hairline.
     painter.setPen(QPen(kInk, 2));
@@ -39,7 +41,16 @@ void paintHeading(QPainter& painter, const BearingModel& model) {
     painter.drawLine(QPointF(left, kHeadingHeight + 2.5), QPointF(right, kHeadingHeight + 2.5));
 }
 
-}  // namespace
+QString headingNote(const BearingModel& model) {
+    QStringList parts;
+    for (const Symbol& symbol : model.symbols) {
+        parts << symbol.letter + QStringLiteral(" ") + symbol.meaning;
+    }
+    if (!model.kindName.isEmpty()) {
+        parts << QStringLiteral("（") + model.kindName + QStringLiteral("）");
+    }
+    return parts.join(QStringLiteral("　"));
+}
 
 QImage drawTypeSheet(const BearingModel& model) {
     QImage image(kTypePictureWidth, kTypePictureHeight, QImage::Format_RGB32);
@@ -49,7 +60,7 @@ QImage drawTypeSheet(const BearingModel& model) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
 
-    paintHeading(painter, model);
+    paintTypeHeading(painter, model);
 
     const qreal bodyHeight = kTypePictureHeight - kBodyTop - kMargin;
     const qreal bodyWidth = kTypePictureWidth - 2 * kMargin;

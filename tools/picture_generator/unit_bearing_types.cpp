@@ -85,6 +85,8 @@ void addHousingDimensions(BearingModel& model) {
                                 {kBaseHalfWidth, -kCentreHeight},
                                 -12,
                                 QStringLiteral("A")});
+    model.symbols.insert(model.symbols.end(), {{QStringLiteral("H"), QStringLiteral("中心高")},
+                                               {QStringLiteral("A"), QStringLiteral("底座宽度")}});
 }
 
 }  // namespace
@@ -109,8 +111,11 @@ BearingModel sphericalPlainBearing() {
 
     BearingModel model;
     model.typeName = QStringLiteral("关节轴承");
-    model.designation = QStringLiteral("GE 25 ES");
-    model.sizeNote = QStringLiteral("d 25　D 42　B 20　C 16　（向心关节轴承）");
+    model.kindName = QStringLiteral("向心关节轴承");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("B"), QStringLiteral("内圈宽度")},
+                     {QStringLiteral("C"), QStringLiteral("外圈宽度")}};
     model.parts.push_back({roundedCorners(outer.polygon(), 0.6), Material::Steel, true});
     model.parts.push_back({roundedCorners(inner.polygon(), 0.6), Material::Steel, false});
     model.dimensions.push_back(
@@ -130,8 +135,8 @@ BearingModel housedInsertUnit() {
     BearingModel insert = insertBallBearing();
     BearingModel model;
     model.typeName = QStringLiteral("带座外球面球轴承");
-    model.designation = QStringLiteral("UCP 205");
-    model.sizeNote = QStringLiteral("d 25　H 36.5　A 38　L 140　B 34.1");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("B"), QStringLiteral("内圈宽度")}};
     for (TurnedPart part : insert.parts) {
         part.mirrored = true;
         model.parts.push_back(part);
@@ -157,8 +162,8 @@ BearingModel pillowBlockHousing() {
     // P 205, the housing alone.
     BearingModel model;
     model.typeName = QStringLiteral("轴承座");
-    model.designation = QStringLiteral("P 205");
-    model.sizeNote = QStringLiteral("D 52　H 36.5　A 38　L 140　J 105");
+    model.symbols = {{QStringLiteral("D"), QStringLiteral("座孔直径")},
+                     {QStringLiteral("B"), QStringLiteral("座孔宽度")}};
     addPillowBlock(model);
     Dimension seat{
         Direction::AcrossAxis, {0, -kSeatRadius}, {0, kSeatRadius}, 0, QStringLiteral("D")};
@@ -198,8 +203,11 @@ BearingModel linearBallBushing() {
 
     BearingModel model;
     model.typeName = QStringLiteral("直线运动轴承");
-    model.designation = QStringLiteral("LM 25 UU");
-    model.sizeNote = QStringLiteral("d 25　D 40　L 59　B 41　（直线运动球轴承）");
+    model.kindName = QStringLiteral("直线运动球轴承");
+    model.symbols = {{QStringLiteral("d"), QStringLiteral("内径")},
+                     {QStringLiteral("D"), QStringLiteral("外径")},
+                     {QStringLiteral("L"), QStringLiteral("长度")},
+                     {QStringLiteral("B"), QStringLiteral("挡圈槽间距")}};
     model.camera.yaw = 48;
     model.camera.pitch = 20;
     model.parts.push_back({roundedCorners(sleeve.polygon(), 0.8), Material::Steel, true});
