@@ -61,6 +61,31 @@ std::optional<DesignationIndex> DesignationIndex::build(catalogue::CatalogueData
     return index;
 }
 
+std::optional<std::vector<DesignationRow>> readDesignationRows(
+    catalogue::CatalogueDatabase& database) {
+    const catalogue::RecordSetHandle handle = database.OpenTable(kRowsSql);
+    if (handle == 0) {
+        return std::nullopt;
+    }
+    std::vector<DesignationRow> rows;
+    rows.reserve(kExpectedRows);
+    for (database.MoveFirst(handle); !database.IsEOF(handle); database.MoveNext(handle)) {
+        const std::optional<std::int32_t> bh = integerOf(database.ReadColByName(handle, "bh"));
+        if (!bh) {
+            continue;
+        }
+        rows.push_back({*bh, textOf(database.ReadColByName(handle, "newno")),
+                        textOf(database.ReadColByName(handle, "oldno")),
+                        textOf(database.ReadColByName(handle, "ckxh"))});
+    }
+    const bool failed = database.HasFailed(handle);
+    database.CloseTable(handle);
+    if (failed) {
+        return std::nullopt;
+    }
+    return rows;
+}
+
 DesignationIndex::DesignationIndex(std::span<const DesignationRow> rows) {
     reserve(rows.size());
     for (const DesignationRow& row : rows) {
@@ -83,6 +108,7 @@ void DesignationIndex::reserve(std::size_t rows) {
 
 void DesignationIndex::finish() {
     newnos_ = TextIds();
+    keyBuffer_ = std::string();
 }
 
 void DesignationIndex::add(std::int32_t bh, std::string_view newno, std::string_view oldno,
@@ -106,8 +132,9 @@ void DesignationIndex::add(std::int32_t bh, std::string_view newno, std::string_
     // share that key (oldno is often newno again).
     std::uint32_t keys[3];
     int keyCount = 0;
+    std::string& text = keyBuffer_;
     for (const std::string_view designation : {newno, oldno, ckxh}) {
-        const std::string text = designationKey(designation);
+        designationKeyInto(designation, text);
         if (text.empty()) {
             continue;
         }
@@ -146,6 +173,21 @@ std::vector<std::int32_t> DesignationIndex::lookup(std::string_view typed) const
         for (std::uint32_t row = firstOfGroup_[group]; row != kNone; row = nextInGroup_[row]) {
             bh.push_back(bh_[row]);
         }
+    }
+    std::sort(bh.begin(), bh.end());
+    bh.erase(std::unique(bh.begin(), bh.end()), bh.end());
+    return bh;
+}
+
+std::vector<std::int32_t> DesignationIndex::directMatches(std::string_view typed) const {
+    const std::string text = designationKey(typed);
+    const std::uint32_t key = text.empty() ? kNone : keys_.find(text);
+    std::vector<std::int32_t> bh;
+    if (key == kNone) {
+        return bh;
+    }
+    for (std::uint32_t entry = firstOfKey_[key]; entry != kNone; entry = nextEntry_[entry]) {
+        bh.push_back(bh_[entryRow_[entry]]);
     }
     std::sort(bh.begin(), bh.end());
     bh.erase(std::unique(bh.begin(), bh.end()), bh.end());

@@ -12,6 +12,7 @@
 
 #include "catalogue/catalogue_database.h"
 #include "catalogue/image/catalogue_image.h"
+#include "tests/support/damaged_catalogue.h"
 #include "tests/support/temp_dir.h"
 
 namespace lz::designation {
@@ -83,6 +84,18 @@ TEST(DesignationIndex, StatementListsTheRowsByTheirIdentity) {
 TEST(DesignationIndex, NoIndexWithoutACatalogue) {
     catalogue::CatalogueDatabase closed;
     EXPECT_FALSE(DesignationIndex::build(closed).has_value());
+}
+
+TEST(DesignationIndex, NoRowsOfATableThatFailsPartWay) {
+    test::TempDir dir;
+    const std::string path = (dir.path() / "damaged.db").string();
+    ASSERT_GT(test::writeCatalogueWithADamagedPage(path, 400), 29);
+    catalogue::CatalogueDatabase database;
+    ASSERT_TRUE(database.OpenMdbDatabase(path));
+    EXPECT_FALSE(readDesignationRows(database).has_value());
+    EXPECT_EQ(database.openRecordSetCount(), 0);
+    catalogue::CatalogueDatabase closed;
+    EXPECT_FALSE(readDesignationRows(closed).has_value());
 }
 
 // ---- The shipped catalogue -------------------------------------------------------------
