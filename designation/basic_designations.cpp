@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <span>
 #include <string>
 
 #include "designation/written_text.h"
@@ -117,6 +118,18 @@ constexpr SeriesForm kSeriesForms[] = {
     {"293", K::ThrustSphericalRoller, "2", "93", "293", BoreForm::TwoDigits, true},
     {"294", K::ThrustSphericalRoller, "2", "94", "294", BoreForm::TwoDigits, true},
 };
+
+// The series forms by their first digit.
+std::span<const SeriesForm* const> seriesFormsFrom(char digit) {
+    static const auto byDigit = [] {
+        std::array<std::vector<const SeriesForm*>, 10> forms;
+        for (const SeriesForm& form : kSeriesForms) {
+            forms[form.written[0] - '0'].push_back(&form);
+        }
+        return forms;
+    }();
+    return byDigit[static_cast<std::size_t>(digit - '0')];
+}
 
 // How the digits after a letter type read.
 enum class SizeForm : std::uint8_t {
@@ -430,7 +443,8 @@ bool readDigitType(std::string_view text, std::size_t at, BasicRead& read) {
             return true;
         }
     }
-    for (const SeriesForm& form : kSeriesForms) {
+    for (const SeriesForm* entry : seriesFormsFrom(digits[0])) {
+        const SeriesForm& form = *entry;
         const std::size_t boreDigits = form.bore == BoreForm::TwoDigits ? 2 : 1;
         if (digits.size() != form.written.size() + boreDigits ||
             !digits.starts_with(form.written)) {
@@ -567,7 +581,7 @@ bool readLetterType(std::string_view text, std::size_t at, const LetterType& typ
     read.basic.kind = type.kind;
     read.basic.written = std::string(type.letters);
     read.basic.type = std::string(type.common);
-    read.parts.push_back(part(Role::Type, text.substr(at, p - at)));
+    read.parts.push_back(part(Role::Type, type.letters));
     read.basic.maker = std::string(type.maker);
     switch (type.form) {
         case SizeForm::SeriesAndBore: {

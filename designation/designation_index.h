@@ -46,9 +46,14 @@ public:
 
     std::size_t rowCount() const { return bh_.size(); }
 
-private:
+    // The newno of each row by number, for indexes built on top of this one: rows in the
+    // order given, their distinct newno numbered 0, 1, 2 … in the order they first come;
+    // kNone for a row without newno.
+    std::uint32_t newnoOfRow(std::size_t row) const { return groupOfRow_[row]; }
+
     static constexpr std::uint32_t kNone = TextIds::kNone;
 
+private:
     DesignationIndex() = default;
     void reserve(std::size_t rows);
     void add(std::int32_t bh, std::string_view newno, std::string_view oldno,
