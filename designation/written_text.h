@@ -20,7 +20,6 @@ public:
 
     // Appends, or returns false when full.
     bool push(char c);
-    void pop() { --size_; }
     void assign(std::string_view text);
 
 private:
