@@ -26,6 +26,8 @@ void growTo(std::vector<T>& values, std::size_t size, T value) {
 // designation has the canonical designation, then the key index alone found it.
 enum Rank : std::uint8_t { kOwnText = 0, kSameGroup = 1, kKeyOnly = 2 };
 
+constexpr std::size_t kLongestKeyedText = 4096;
+
 }  // namespace
 
 struct CanonicalIndex::Found {
@@ -322,7 +324,10 @@ GroupedLookup CanonicalIndex::lookup(std::string_view typed) const {
         }
     }
     // Whatever the key index finds stays found, beside the readings' groups.
-    for (const std::int32_t bh : keys_.lookup(typed)) {
+    // A text longer than a reading looks at is not keyed either, which would cost time in
+    // proportion to its length for nothing.
+    const bool keyable = typed.size() <= kLongestKeyedText;
+    for (const std::int32_t bh : keyable ? keys_.lookup(typed) : std::vector<std::int32_t>()) {
         const std::uint32_t row = rowOf(bh);
         if (row != kNone && found.rowTaken[row] == 0) {
             found.rowTaken[row] = 1;
@@ -332,7 +337,8 @@ GroupedLookup CanonicalIndex::lookup(std::string_view typed) const {
             }
         }
     }
-    const std::vector<std::int32_t> own = keys_.directMatches(typed);
+    const std::vector<std::int32_t> own =
+        keyable ? keys_.directMatches(typed) : std::vector<std::int32_t>();
     for (Found::Row& row : found.same) {
         if (std::binary_search(own.begin(), own.end(), row.bh)) {
             row.rank = kOwnText;

@@ -16,7 +16,7 @@ namespace lz::designation {
 //   each one, labelled;
 // - as an old Chinese code ("180207" = 6207-2RS), a code that is also a designation of
 //   today second ("2205": the self-aligning ball bearing 2205 first, then N205).
-// Texts of no designation ("", separators only, over 256 bytes, invalid UTF-8) give no
+// Texts of no designation ("", separators only, over 4096 bytes, invalid UTF-8) give no
 // reading and the message "无法识别的型号". Reading takes microseconds, whatever the text.
 DesignationReadings readDesignation(std::string_view text);
 

@@ -5,7 +5,8 @@
 namespace lz::designation {
 namespace {
 
-constexpr std::size_t kMaxInputBytes = 256;
+// A line pasted from an order or a list; more is no designation, and is not looked at.
+constexpr std::size_t kMaxInputBytes = 4096;
 
 // The code point at `at` and its length in bytes; length 0 for invalid UTF-8.
 struct CodePoint {

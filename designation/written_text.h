@@ -32,7 +32,7 @@ enum class WrittenTextOutcome : std::uint8_t { Readable, Empty, TooLong, NotText
 // Reduces `input`: folds full-width ASCII and the ideographic space, upper-cases letters,
 // turns "·", white space and punctuation into separators, drops the word "轴承" and a
 // maker's name standing apart at either end ("SKF 6205-2RS1"). Empty when nothing but
-// separators is left; TooLong beyond 256 bytes of input or WrittenText::kCapacity after
+// separators is left; TooLong beyond 4096 bytes of input or WrittenText::kCapacity after
 // reduction; NotText for invalid UTF-8 or characters no designation uses.
 WrittenTextOutcome reduceWrittenText(std::string_view input, WrittenText& out);
 

@@ -160,11 +160,16 @@ TEST(CanonicalIndex, FindsEverythingTheKeyIndexFinds) {
 
 TEST(CanonicalIndex, NothingToReadFindsNothing) {
     const CanonicalIndex index(kRows);
-    for (const char* typed : {"", "  ", "-/", "9999999999", "'; drop table bearing; --"}) {
+    for (const std::string& typed :
+         {std::string(), std::string("  "), std::string("-/"), std::string("9999999999"),
+          std::string("'; drop table bearing; --"), std::string(10 * 1024 * 1024, '6'),
+          "6205-2RS" + std::string(5000, ' ')}) {
         const GroupedLookup found = index.lookup(typed);
-        EXPECT_TRUE(found.entries.empty()) << typed;
+        EXPECT_TRUE(found.entries.empty()) << typed.substr(0, 40);
     }
     EXPECT_EQ(index.lookup("").readings.message, "无法识别的型号");
+    EXPECT_EQ(bhIn(index.lookup("6205-2RS" + std::string(300, ' ')), LookupGroup::SameBearing),
+              (Ids{1, 2, 3}));
     EXPECT_TRUE(CanonicalIndex(std::vector<DesignationRow>{}).lookup("6205").entries.empty());
 }
 

@@ -54,7 +54,8 @@ TEST(WrittenText, RefusesWhatIsNoDesignation) {
     EXPECT_EQ(outcomeOf(" -/. "), WrittenTextOutcome::Empty);
     EXPECT_EQ(outcomeOf("轴承"), WrittenTextOutcome::Empty);
     EXPECT_EQ(outcomeOf(std::string(256, '6')), WrittenTextOutcome::TooLong);
-    EXPECT_EQ(outcomeOf(std::string(257, ' ') + "6205"), WrittenTextOutcome::TooLong);
+    EXPECT_EQ(outcomeOf(std::string(300, ' ') + "6205"), WrittenTextOutcome::Readable);
+    EXPECT_EQ(outcomeOf(std::string(4097, ' ') + "6205"), WrittenTextOutcome::TooLong);
     EXPECT_EQ(outcomeOf(std::string(48, '6')), WrittenTextOutcome::Readable);
     EXPECT_EQ(outcomeOf(std::string(49, '6')), WrittenTextOutcome::TooLong);
     EXPECT_EQ(outcomeOf("6205\xff"), WrittenTextOutcome::NotText);
