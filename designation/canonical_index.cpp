@@ -47,6 +47,7 @@ struct CanonicalIndex::Found {
         LookupGroup group;
         std::vector<Difference> differences;
         std::vector<std::int32_t> bh;
+        int contradictions = 0;  // differences where the found row says something else
     };
     std::vector<Group> related;
 };
@@ -240,8 +241,12 @@ void CanonicalIndex::addRelated(const Reading& wanted, std::uint32_t basic,
             return;
         }
         found.groupTaken[canonical] = 1;
-        Found::Group entry{canonical, canonicals_.textOf(canonical), index,
-                           group,     std::move(differences),        {}};
+        const auto contradictions = std::count_if(
+            differences.begin(), differences.end(),
+            [](const Difference& d) { return d.found != "未注" && d.found != "普通"; });
+        Found::Group entry{
+            canonical, canonicals_.textOf(canonical),   index, group, std::move(differences),
+            {},        static_cast<int>(contradictions)};
         for (std::uint32_t row = firstOfGroup_[canonical]; row != kNone; row = nextInGroup_[row]) {
             if (found.rowTaken[row] == 0) {
                 found.rowTaken[row] = 1;
@@ -283,6 +288,10 @@ void CanonicalIndex::finishGroups(Found& found, GroupedLookup& result, bool keyO
         }
         if (a.differences.size() != b.differences.size()) {
             return a.differences.size() < b.differences.size();
+        }
+        // A row that leaves a feature unsaid contradicts less than one that says otherwise.
+        if (a.contradictions != b.contradictions) {
+            return a.contradictions < b.contradictions;
         }
         if (a.reading != b.reading) {
             return a.reading < b.reading;

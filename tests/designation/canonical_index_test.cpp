@@ -114,6 +114,19 @@ TEST(CanonicalIndex, OneBearingInAnyMakersSpellingIsOneGroup) {
     EXPECT_EQ(index.groupCount(), 11u);
 }
 
+TEST(CanonicalIndex, AmongEqualCountsARowThatLeavesAFeatureUnsaidComesFirst) {
+    const CanonicalIndex index(std::vector<DesignationRow>{{1, "22215 CAK", "", "22215 CAK/W33"},
+                                                           {2, "22215 K", "", "22215EAKE4"},
+                                                           {3, "22215 E", "", "22215 E"}});
+    // SKF's 22215 EK: the catalogue has no such row; its 22215 K says nothing of the design,
+    // its 22215 CAK says CA.
+    const GroupedLookup found = index.lookup("22215 EK");
+    EXPECT_EQ(bhIn(found, LookupGroup::SameBasicAndSealing), (Ids{2, 1}));
+    EXPECT_EQ(differenceOf(found, 2), "内部结构 E → 未注");
+    EXPECT_EQ(differenceOf(found, 1), "内部结构 E → CA");
+    EXPECT_EQ(differenceOf(found, 3), "同尺寸；锥孔 K → 圆柱孔");
+}
+
 TEST(CanonicalIndex, InterchangeableBearingsOfARow) {
     const CanonicalIndex index(kRows);
     const GroupedLookup nu = index.interchangeable(7);
