@@ -41,29 +41,37 @@ std::string textOf(catalogue::FieldValue&& value) {
 }  // namespace
 
 std::optional<DesignationIndex> DesignationIndex::build(catalogue::CatalogueDatabase& database) {
+    // Rows lost to a read error would go missing from every lookup, unseen: no rows, no index.
+    const std::optional<std::vector<DesignationRow>> rows = readDesignationRows(database);
+    if (!rows) {
+        return std::nullopt;
+    }
+    return DesignationIndex(*rows);
+}
+
+std::optional<std::vector<DesignationRow>> readDesignationRows(
+    catalogue::CatalogueDatabase& database) {
     const catalogue::RecordSetHandle handle = database.OpenTable(kRowsSql);
     if (handle == 0) {
         return std::nullopt;
     }
-    DesignationIndex index;
-    index.reserve(kExpectedRows);
+    std::vector<DesignationRow> rows;
+    rows.reserve(kExpectedRows);
     for (database.MoveFirst(handle); !database.IsEOF(handle); database.MoveNext(handle)) {
         const std::optional<std::int32_t> bh = integerOf(database.ReadColByName(handle, "bh"));
         if (!bh) {
             continue;
         }
-        index.add(*bh, textOf(database.ReadColByName(handle, "newno")),
-                  textOf(database.ReadColByName(handle, "oldno")),
-                  textOf(database.ReadColByName(handle, "ckxh")));
+        rows.push_back({*bh, textOf(database.ReadColByName(handle, "newno")),
+                        textOf(database.ReadColByName(handle, "oldno")),
+                        textOf(database.ReadColByName(handle, "ckxh"))});
     }
-    // Rows lost to a read error would go missing from every lookup, unseen.
-    const bool readFailed = database.HasFailed(handle);
+    const bool failed = database.HasFailed(handle);
     database.CloseTable(handle);
-    if (readFailed) {
+    if (failed) {
         return std::nullopt;
     }
-    index.finish();
-    return index;
+    return rows;
 }
 
 DesignationIndex::DesignationIndex(std::span<const DesignationRow> rows) {
@@ -88,6 +96,7 @@ void DesignationIndex::reserve(std::size_t rows) {
 
 void DesignationIndex::finish() {
     newnos_ = TextIds();
+    keyBuffer_ = std::string();
 }
 
 void DesignationIndex::add(std::int32_t bh, std::string_view newno, std::string_view oldno,
@@ -111,8 +120,9 @@ void DesignationIndex::add(std::int32_t bh, std::string_view newno, std::string_
     // share that key (oldno is often newno again).
     std::uint32_t keys[3];
     int keyCount = 0;
+    std::string& text = keyBuffer_;
     for (const std::string_view designation : {newno, oldno, ckxh}) {
-        const std::string text = designationKey(designation);
+        designationKeyInto(designation, text);
         if (text.empty()) {
             continue;
         }
@@ -151,6 +161,21 @@ std::vector<std::int32_t> DesignationIndex::lookup(std::string_view typed) const
         for (std::uint32_t row = firstOfGroup_[group]; row != kNone; row = nextInGroup_[row]) {
             bh.push_back(bh_[row]);
         }
+    }
+    std::sort(bh.begin(), bh.end());
+    bh.erase(std::unique(bh.begin(), bh.end()), bh.end());
+    return bh;
+}
+
+std::vector<std::int32_t> DesignationIndex::directMatches(std::string_view typed) const {
+    const std::string text = designationKey(typed);
+    const std::uint32_t key = text.empty() ? kNone : keys_.find(text);
+    std::vector<std::int32_t> bh;
+    if (key == kNone) {
+        return bh;
+    }
+    for (std::uint32_t entry = firstOfKey_[key]; entry != kNone; entry = nextEntry_[entry]) {
+        bh.push_back(bh_[entryRow_[entry]]);
     }
     std::sort(bh.begin(), bh.end());
     bh.erase(std::unique(bh.begin(), bh.end()), bh.end());

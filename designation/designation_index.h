@@ -41,12 +41,20 @@ public:
     // newno of one of those. Ascending, each once; empty when the key of `typed` is empty
     // or nothing has it.
     std::vector<std::int32_t> lookup(std::string_view typed) const;
+    // The bh of the rows whose own newno, oldno or ckxh has the key of `typed`, without
+    // the rows that merely share their newno. Ascending, each once.
+    std::vector<std::int32_t> directMatches(std::string_view typed) const;
 
     std::size_t rowCount() const { return bh_.size(); }
 
-private:
+    // The newno of each row by number, for indexes built on top of this one: rows in the
+    // order given, their distinct newno numbered 0, 1, 2 … in the order they first come;
+    // kNone for a row without newno.
+    std::uint32_t newnoOfRow(std::size_t row) const { return groupOfRow_[row]; }
+
     static constexpr std::uint32_t kNone = TextIds::kNone;
 
+private:
     DesignationIndex() = default;
     void reserve(std::size_t rows);
     void add(std::int32_t bh, std::string_view newno, std::string_view oldno,
@@ -67,7 +75,14 @@ private:
     std::vector<std::uint32_t> firstOfKey_;
     std::vector<std::uint32_t> entryRow_;
     std::vector<std::uint32_t> nextEntry_;
+    std::string keyBuffer_;  // only while building
 };
+
+// The designations of every row of `bearing`, read as DesignationIndex::build reads them;
+// none when the table cannot be read whole: not connected, the statement fails, or the
+// record set fails part way (rows behind a read error would go missing unseen).
+std::optional<std::vector<DesignationRow>> readDesignationRows(
+    catalogue::CatalogueDatabase& database);
 
 // The statement that lists the rows `bh` names, for the bearing list's fill:
 // "select * from bearing where bh in (3,17,29)". None for no rows.

@@ -73,6 +73,12 @@ bool isDigit(char c) {
 
 std::string designationKey(std::string_view designation) {
     std::string key;
+    designationKeyInto(designation, key);
+    return key;
+}
+
+void designationKeyInto(std::string_view designation, std::string& key) {
+    key.clear();
     key.reserve(designation.size());
     bool separated = false;  // separators seen since the last character kept
     for (std::size_t at = 0; at < designation.size();) {
@@ -99,7 +105,6 @@ std::string designationKey(std::string_view designation) {
         key += ascii;
         at += c.length;
     }
-    return key;
 }
 
 }  // namespace lz::designation

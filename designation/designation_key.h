@@ -21,5 +21,8 @@ namespace lz::designation {
 // clearance suffix such as "C3" against none all keep their keys apart. Invalid UTF-8 is
 // kept byte for byte. The key of a text without letters or digits is empty.
 std::string designationKey(std::string_view designation);
+// The same key, written into `key` (replacing what it held), so that a caller keying many
+// designations reuses one buffer.
+void designationKeyInto(std::string_view designation, std::string& key);
 
 }  // namespace lz::designation

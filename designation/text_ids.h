@@ -22,6 +22,8 @@ public:
     // The number of `text`, or kNone.
     std::uint32_t find(std::string_view text) const;
     std::size_t size() const { return spans_.size(); }
+    // The text numbered `id` (which must be a number given out).
+    std::string_view textOf(std::uint32_t id) const;
 
 private:
     struct Span {
@@ -34,7 +36,6 @@ private:
     };
 
     static std::uint32_t hashOf(std::string_view text);
-    std::string_view textOf(std::uint32_t id) const;
     // The slot holding `text`, or the empty slot where it would go.
     std::size_t slotOf(std::string_view text, std::uint32_t hash) const;
     void grow();

@@ -102,6 +102,18 @@ TEST(DesignationIndex, NoIndexFromATableThatFailsToReadOnAnyRow) {
     EXPECT_EQ(database.openRecordSetCount(), 0);
 }
 
+TEST(DesignationIndex, NoRowsOfATableThatFailsPartWay) {
+    test::TempDir dir;
+    const std::string path = (dir.path() / "damaged.db").string();
+    ASSERT_GT(test::writeCatalogueWithADamagedPage(path, 400), 29);
+    catalogue::CatalogueDatabase database;
+    ASSERT_TRUE(database.OpenMdbDatabase(path));
+    EXPECT_FALSE(readDesignationRows(database).has_value());
+    EXPECT_EQ(database.openRecordSetCount(), 0);
+    catalogue::CatalogueDatabase closed;
+    EXPECT_FALSE(readDesignationRows(closed).has_value());
+}
+
 // ---- The shipped catalogue -------------------------------------------------------------
 
 class DesignationIndexOnTheCatalogue : public ::testing::Test {
