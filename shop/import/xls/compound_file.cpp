@@ -138,11 +138,12 @@ bool CompoundFile::parse(QByteArrayView bytes) {
 
 std::optional<QByteArray> CompoundFile::readChain(std::uint32_t start, std::uint64_t size) const {
     QByteArray out;
-    std::uint32_t sector = start;
-    for (std::size_t steps = 0; sector != kEndOfChain; ++steps) {
-        if (sector >= fat_.size() || steps >= fat_.size()) {
+    std::vector<bool> visited(fat_.size(), false);
+    for (std::uint32_t sector = start; sector != kEndOfChain;) {
+        if (sector >= fat_.size() || visited[sector]) {
             return std::nullopt;  // outside the FAT, or a loop
         }
+        visited[sector] = true;
         const qsizetype at =
             static_cast<qsizetype>((static_cast<std::uint64_t>(sector) + 1) * sectorSize_);
         if (at + static_cast<qsizetype>(sectorSize_) > bytes_.size()) {
@@ -171,11 +172,12 @@ std::optional<QByteArray> CompoundFile::readChain(std::uint32_t start, std::uint
 std::optional<QByteArray> CompoundFile::readMiniChain(std::uint32_t start,
                                                       std::uint64_t size) const {
     QByteArray out;
-    std::uint32_t sector = start;
-    for (std::size_t steps = 0; static_cast<std::uint64_t>(out.size()) < size; ++steps) {
-        if (sector >= miniFat_.size() || steps >= miniFat_.size()) {
-            return std::nullopt;
+    std::vector<bool> visited(miniFat_.size(), false);
+    for (std::uint32_t sector = start; static_cast<std::uint64_t>(out.size()) < size;) {
+        if (sector >= miniFat_.size() || visited[sector]) {
+            return std::nullopt;  // outside the mini FAT, or a loop
         }
+        visited[sector] = true;
         const qsizetype at = static_cast<qsizetype>(sector) * kMiniSectorSize;
         if (at + static_cast<qsizetype>(kMiniSectorSize) > miniStream_.size()) {
             return std::nullopt;
