@@ -51,4 +51,20 @@ std::vector<StockLine> toStockLines(const std::vector<ImportedLine>& lines) {
     return stock;
 }
 
+ShopWrite storeStockLines(ShopFile& file, const std::vector<ImportedLine>& lines,
+                          const std::string& sourceName, const LineMatcher& match,
+                          const std::vector<MatchOverride>& overrides,
+                          const ImportProgress& progress) {
+    if (lines.empty()) {
+        return ShopWrite{false, messages::kNoLines};
+    }
+    std::vector<StockLine> stock = toStockLines(lines);
+    if (match) {
+        for (std::size_t k = 0; k < lines.size(); ++k) {
+            match(lines[k], stock[k]);
+        }
+    }
+    return file.importLines(stock, sourceName, overrides, progress);
+}
+
 }  // namespace lz::shop

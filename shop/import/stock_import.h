@@ -3,12 +3,15 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "shop/import/cleaning.h"
 #include "shop/import/column_mapping.h"
 #include "shop/import/read_limits.h"
 #include "shop/import/sheet.h"
+#include "shop/store/shop_file.h"
 #include "shop/store/stock_line.h"
 
 namespace lz::shop {
@@ -43,5 +46,19 @@ StockFileReading readStockFile(const QString& path, const StockImportOptions& op
 // The shop file's line for an imported line, not matched yet (UTF-8 texts).
 StockLine toStockLine(const ImportedLine& line);
 std::vector<StockLine> toStockLines(const std::vector<ImportedLine>& lines);
+
+// Settles how an imported line stands against the catalogue: sets match, bh and newno of
+// the shop file's line made from it.
+using LineMatcher = std::function<void(const ImportedLine& imported, StockLine& stock)>;
+
+// Stores cleaned lines as the shop's stock list: each made into a StockLine and settled by
+// `match` when one is given (left unmatched otherwise), then written with `overrides` in
+// one transaction after a backup (ShopFile::importLines). No lines is refused ("表头下面
+// 没有库存行"): an import that would empty the list is bad input, and bad input never
+// writes.
+ShopWrite storeStockLines(ShopFile& file, const std::vector<ImportedLine>& lines,
+                          const std::string& sourceName, const LineMatcher& match = {},
+                          const std::vector<MatchOverride>& overrides = {},
+                          const ImportProgress& progress = {});
 
 }  // namespace lz::shop
