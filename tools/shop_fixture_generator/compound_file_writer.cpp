@@ -61,35 +61,68 @@ std::string directoryEntry(const std::u16string& name, int type, std::uint32_t r
 
 }  // namespace
 
-std::string compoundFile(std::vector<std::pair<std::u16string, std::string>> streams) {
+std::string compoundFile(std::vector<std::pair<std::u16string, std::string>> streams,
+                         bool padSmallStreams) {
     std::sort(streams.begin(), streams.end(),
               [](const auto& a, const auto& b) { return entryBefore(a.first, b.first); });
-    for (auto& [name, bytes] : streams) {
-        if (bytes.size() < kMiniCutoff) {
+    // Small streams go into the mini stream in 64-byte sectors chained by the mini FAT, or
+    // are padded to the size that keeps them out of it.
+    constexpr std::size_t kMiniSector = 64;
+    std::string miniStream;
+    std::string miniFat;
+    std::vector<std::uint32_t> miniStarts(streams.size(), kEndOfChain);
+    for (std::size_t k = 0; k < streams.size(); ++k) {
+        std::string& bytes = streams[k].second;
+        if (bytes.size() >= kMiniCutoff) {
+            continue;
+        }
+        if (padSmallStreams) {
             bytes.resize(kMiniCutoff, '\0');
+            continue;
+        }
+        const auto first = static_cast<std::uint32_t>(miniStream.size() / kMiniSector);
+        const auto count =
+            static_cast<std::uint32_t>((bytes.size() + kMiniSector - 1) / kMiniSector);
+        miniStarts[k] = count > 0 ? first : kEndOfChain;
+        for (std::uint32_t m = 0; m < count; ++m) {
+            std::string entry(4, '\0');
+            put32(entry, 0, m + 1 < count ? first + m + 1 : kEndOfChain);
+            miniFat += entry;
+        }
+        miniStream += bytes;
+        miniStream.resize((first + count) * kMiniSector, '\0');
+    }
+    while (miniFat.size() % kSector != 0) {
+        miniFat += std::string("\xFF\xFF\xFF\xFF", 4);
+    }
+
+    // What goes into regular sectors after the FAT and the directory sector: the mini FAT,
+    // the mini stream, then each stream too large for it.
+    std::vector<const std::string*> chains = {&miniFat, &miniStream};
+    for (const auto& [name, bytes] : streams) {
+        if (bytes.size() >= kMiniCutoff) {
+            chains.push_back(&bytes);
         }
     }
-    // Sectors: the FAT first, then one directory sector (four entries), then the streams.
     std::uint32_t dataSectors = 1;
-    for (const auto& [name, bytes] : streams) {
-        dataSectors += sectorsFor(bytes.size());
+    for (const std::string* chain : chains) {
+        dataSectors += sectorsFor(chain->size());
     }
     std::uint32_t fatSectors = 1;
     while (fatSectors * (kSector / 4) < fatSectors + dataSectors) {
         ++fatSectors;
     }
     const std::uint32_t directorySector = fatSectors;
-
     std::vector<std::uint32_t> fat(fatSectors * (kSector / 4), kFree);
     for (std::uint32_t k = 0; k < fatSectors; ++k) {
         fat[k] = kFatSector;
     }
     fat[directorySector] = kEndOfChain;
-    std::vector<std::uint32_t> starts;
+    std::vector<std::uint32_t> chainStarts;
     std::uint32_t next = directorySector + 1;
-    for (const auto& [name, bytes] : streams) {
-        starts.push_back(next);
-        const std::uint32_t count = sectorsFor(bytes.size());
+    for (const std::string* chain : chains) {
+        const std::uint32_t count = sectorsFor(chain->size());
+        chainStarts.push_back(count > 0 ? next : kEndOfChain);
         for (std::uint32_t k = 0; k < count; ++k) {
             fat[next + k] = k + 1 < count ? next + k + 1 : kEndOfChain;
         }
@@ -106,7 +139,8 @@ std::string compoundFile(std::vector<std::pair<std::u16string, std::string>> str
     put32(header, 0x2C, fatSectors);
     put32(header, 0x30, directorySector);
     put32(header, 0x38, static_cast<std::uint32_t>(kMiniCutoff));
-    put32(header, 0x3C, kEndOfChain);
+    put32(header, 0x3C, chainStarts[0]);
+    put32(header, 0x40, sectorsFor(miniFat.size()));
     put32(header, 0x44, kEndOfChain);
     for (std::uint32_t k = 0; k < 109; ++k) {
         put32(header, 0x4C + 4 * k, k < fatSectors ? k : kFree);
@@ -119,14 +153,18 @@ std::string compoundFile(std::vector<std::pair<std::u16string, std::string>> str
     }
     out += fatBytes;
 
-    // The root's child is the first stream; the others hang to the right in order, a tree
-    // that is ordered as the format asks.
-    std::string directory = directoryEntry(u"Root Entry", 5, kNoStream,
-                                           streams.empty() ? kNoStream : 1, kEndOfChain, 0);
+    // The root (holding the mini stream) has the first stream as its child; the others hang
+    // to the right in order, a tree ordered as the format asks.
+    std::string directory =
+        directoryEntry(u"Root Entry", 5, kNoStream, streams.empty() ? kNoStream : 1, chainStarts[1],
+                       static_cast<std::uint32_t>(miniStream.size()));
+    std::size_t bigStream = 2;
     for (std::size_t k = 0; k < streams.size(); ++k) {
         const std::uint32_t right =
             k + 1 < streams.size() ? static_cast<std::uint32_t>(k + 2) : kNoStream;
-        directory += directoryEntry(streams[k].first, 2, right, kNoStream, starts[k],
+        const bool small = streams[k].second.size() < kMiniCutoff;
+        directory += directoryEntry(streams[k].first, 2, right, kNoStream,
+                                    small ? miniStarts[k] : chainStarts[bigStream++],
                                     static_cast<std::uint32_t>(streams[k].second.size()));
     }
     while (directory.size() < kSector) {
@@ -137,9 +175,9 @@ std::string compoundFile(std::vector<std::pair<std::u16string, std::string>> str
         directory += unused;
     }
     out += directory;
-    for (const auto& [name, bytes] : streams) {
-        out += bytes;
-        out.resize(out.size() + (sectorsFor(bytes.size()) * kSector - bytes.size()), '\0');
+    for (const std::string* chain : chains) {
+        out += *chain;
+        out.resize(out.size() + (sectorsFor(chain->size()) * kSector - chain->size()), '\0');
     }
     return out;
 }

@@ -6,10 +6,11 @@
 
 namespace lz::fixtures {
 
-// A compound file (version 3, 512-byte sectors) holding the given streams, as .xls
-// workbooks and encrypted Office files are kept. Every stream is padded with zero bytes to
-// 4096 bytes at least, so that none belongs in the mini stream (which this writer does
-// not write); old spreadsheet writers pad their workbook streams the same way.
-std::string compoundFile(std::vector<std::pair<std::u16string, std::string>> streams);
+// A compound file (version 3, 512-byte sectors) holding up to three streams, as .xls
+// workbooks and encrypted Office files are kept. Streams under 4096 bytes are padded with
+// zero bytes to that size, as spreadsheet writers pad their workbook streams, or (with
+// `padSmallStreams` false) kept in the mini stream.
+std::string compoundFile(std::vector<std::pair<std::u16string, std::string>> streams,
+                         bool padSmallStreams = true);
 
 }  // namespace lz::fixtures
