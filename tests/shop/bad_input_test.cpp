@@ -19,22 +19,15 @@ namespace {
 namespace fs = std::filesystem;
 using fixtures::XlsxCell;
 
-std::string bytesOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using test::fileBytes;
+using test::writeBytes;
 
 QString u(const char* text) {
     return QString::fromUtf8(text);
 }
 
 std::string fixtureBytes(const char* name) {
-    return bytesOf(test::fixture(name).toStdString());
+    return fileBytes(test::fixture(name).toStdString());
 }
 
 // Every bad input ends in its message, and importing what was read changes nothing in a
@@ -55,7 +48,7 @@ protected:
 
     // Reads the file, tries to store what came of it, and returns the reading's message.
     QString import(const fs::path& path, const ReadLimits& limits = {}) {
-        const std::string before = bytesOf(dir_.path() / "shop.sqlite");
+        const std::string before = fileBytes(dir_.path() / "shop.sqlite");
         StockImportOptions options;
         options.limits = limits;
         const auto reading = readStockFile(QString::fromStdString(path.string()), options);
@@ -63,7 +56,7 @@ protected:
         const auto stored =
             storeStockLines(*shop_, reading.cleaned.lines, path.filename().string());
         EXPECT_FALSE(stored.ok) << path;
-        EXPECT_EQ(bytesOf(dir_.path() / "shop.sqlite"), before) << path;
+        EXPECT_EQ(fileBytes(dir_.path() / "shop.sqlite"), before) << path;
         return reading.error;
     }
 

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -10,6 +13,16 @@
 #include "shop/import/cleaning.h"
 
 namespace lz::shop::test {
+
+inline std::string fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void writeBytes(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
 
 // A committed fixture under tests/shop/fixtures.
 inline QString fixture(const char* name) {

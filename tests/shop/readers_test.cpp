@@ -9,6 +9,7 @@
 #include "shop/import/sheet_reader.h"
 #include "shop/import/stock_import.h"
 #include "shop/shop_messages.h"
+#include "shop/store/shop_file.h"
 #include "stock_fixtures.h"  // the generator's
 #include "tests/shop/fixture_files.h"
 #include "tests/support/temp_dir.h"
@@ -158,6 +159,45 @@ TEST(StockReaders, TextFilesInGbkUtf8AndUtf16) {
     EXPECT_EQ(describe(readFixture("stock_utf8_bom.csv").cleaned.lines),
               Lines({"2|6310-2Z|SKF|5|8800|7050|C-03|", "3|6311|SKF|1|9900||C-04|说明 \"加急\""}));
     EXPECT_EQ(describe(readFixture("stock_utf16.txt").cleaned.lines), Lines({"2|6212||7|1500|||"}));
+}
+
+// From a file to the shop's list: the lines as read, settled by a matcher, with the
+// user's answers, in one import.
+TEST(StockReaders, ReadLinesGoToTheShopFileSettledByTheMatcher) {
+    lz::test::TempDir dir;
+    auto opening = ShopFile::open(dir.path() / "shop.sqlite");
+    ASSERT_TRUE(opening.file);
+    const auto reading = readFixture("stock_gbk.csv");
+    ASSERT_EQ(reading.error, QString());
+    const auto match = [](const ImportedLine& imported, StockLine& stock) {
+        if (imported.brand == QStringLiteral("NSK")) {
+            stock.match = MatchState::Matched;
+            stock.bh = imported.sourceLine * 100;
+        } else if (imported.brand == QStringLiteral("SKF")) {
+            stock.match = MatchState::Pending;
+        }
+    };
+    const MatchOverride answer{"6209", "NTN", std::nullopt, "6209"};
+    ASSERT_TRUE(
+        storeStockLines(*opening.file, reading.cleaned.lines, "stock_gbk.csv", match, {answer}).ok);
+    const auto stored = opening.file->lines();
+    ASSERT_TRUE(stored);
+    ASSERT_EQ(stored->size(), 5u);
+    const StockLine& first = (*stored)[0];
+    EXPECT_EQ(first.sourceLine, 2);
+    EXPECT_EQ(first.designation, "6205-2RS");
+    EXPECT_EQ(first.brand, "NSK");
+    EXPECT_EQ(first.quantity, 10);
+    EXPECT_EQ(first.priceFen, 3250);
+    EXPECT_EQ(first.costFen, 2500);
+    EXPECT_EQ(first.location, "A-01");
+    EXPECT_EQ(first.match, MatchState::Matched);
+    EXPECT_EQ(first.bh, 200);
+    EXPECT_EQ((*stored)[1].note, "含税,现货");
+    EXPECT_EQ((*stored)[2].match, MatchState::Pending);
+    EXPECT_EQ((*stored)[3].match, MatchState::Unmatched);
+    EXPECT_EQ(opening.file->findOverride("6209", "NTN"), answer);
+    EXPECT_EQ(opening.file->undoableImport()->sourceName, "stock_gbk.csv");
 }
 
 // Names lie: every fixture is read by what it holds, under a misleading name too.

@@ -11,6 +11,7 @@
 #include "shop/shop_messages.h"
 #include "shop/store/backups.h"
 #include "shop/store/shop_file.h"
+#include "tests/shop/fixture_files.h"
 #include "tests/support/temp_dir.h"
 
 namespace lz::shop {
@@ -18,15 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string fileBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const fs::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using test::fileBytes;
+using test::writeBytes;
 
 StockLine line(int sourceLine, const char* designation, const char* brand = "") {
     StockLine stock;
@@ -72,7 +66,7 @@ protected:
         return std::move(opening.file);
     }
 
-    test::TempDir dir_;
+    lz::test::TempDir dir_;
 };
 
 TEST_F(ShopFileTest, ANewFileIsOursWithARollbackJournalAndKeepsWhatIsImported) {
@@ -208,6 +202,33 @@ TEST_F(ShopFileTest, ImportsAndUndoKeepTenBackupsAndNoMore) {
     for (const auto& entry : fs::directory_iterator(backups())) {
         EXPECT_EQ(entry.path().filename().string().find(".partial"), std::string::npos);
     }
+}
+
+// Backups are ordered by their sequence number, not by the clock in their names, and
+// other files in the folder are neither counted nor touched.
+TEST_F(ShopFileTest, BackupsFollowTheirSequenceWhateverTheClockSays) {
+    auto file = openReady();
+    fs::create_directories(backups());
+    writeBytes(backups() / "shop-000041-20991231-235959-import.sqlite", "from a clock ahead");
+    writeBytes(backups() / "shop-000007-19990101-000000-import.sqlite", "older");
+    writeBytes(backups() / "shop-latest.sqlite", "no sequence");
+    writeBytes(backups() / "shop-000050-x-import.txt", "not a backup");
+    ASSERT_TRUE(file->importLines(someLines(2), "a.csv").ok);
+    auto kept = listBackups(backups());
+    ASSERT_EQ(kept.size(), 3u);
+    EXPECT_EQ(kept[0].filename(), "shop-000007-19990101-000000-import.sqlite");
+    EXPECT_EQ(kept[1].filename(), "shop-000041-20991231-235959-import.sqlite");
+    EXPECT_EQ(kept[2].filename().string().substr(0, 12), "shop-000042-");
+
+    for (int k = 0; k < 9; ++k) {
+        ASSERT_TRUE(file->importLines(someLines(1), "b.csv").ok);
+    }
+    kept = listBackups(backups());
+    ASSERT_EQ(kept.size(), 10u);
+    EXPECT_EQ(kept.front().filename().string().substr(0, 12), "shop-000042-");
+    EXPECT_EQ(kept.back().filename().string().substr(0, 12), "shop-000051-");
+    EXPECT_TRUE(fs::exists(backups() / "shop-latest.sqlite"));
+    EXPECT_TRUE(fs::exists(backups() / "shop-000050-x-import.txt"));
 }
 
 TEST_F(ShopFileTest, NoBackupNoImport) {

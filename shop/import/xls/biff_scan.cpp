@@ -1,5 +1,7 @@
 #include "shop/import/xls/biff_scan.h"
 
+#include "shop/import/xls/little_endian.h"
+
 namespace lz::shop {
 
 namespace {
@@ -11,25 +13,15 @@ constexpr std::uint16_t kBoundSheet = 0x0085;
 constexpr std::uint16_t kDimension = 0x0200;
 constexpr std::uint16_t kMergedCells = 0x00E5;
 
-std::uint16_t u16(QByteArrayView bytes, qsizetype at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
-
-std::uint32_t u32(QByteArrayView bytes, qsizetype at) {
-    return static_cast<std::uint32_t>(u16(bytes, at)) |
-           static_cast<std::uint32_t>(u16(bytes, at + 2)) << 16;
-}
-
 // Walks the records from `at` up to the substream's EOF, calling `visit(type, body)`.
 template <typename Visit>
 bool walkSubstream(QByteArrayView stream, qsizetype at, Visit visit) {
-    if (at < 0 || at + 4 > stream.size() || u16(stream, at) != kBof) {
+    if (at < 0 || at + 4 > stream.size() || readU16(stream, at) != kBof) {
         return false;
     }
     while (at + 4 <= stream.size()) {
-        const std::uint16_t type = u16(stream, at);
-        const std::uint16_t length = u16(stream, at + 2);
+        const std::uint16_t type = readU16(stream, at);
+        const std::uint16_t length = readU16(stream, at + 2);
         if (at + 4 + length > stream.size()) {
             return false;
         }
@@ -52,7 +44,7 @@ BiffScan scanBiffWorkbook(QByteArrayView stream) {
             scan.encrypted = true;
         } else if (type == kBoundSheet && body.size() >= 6) {
             // The sheet's BOF offset, its visibility, then its type (0 for a worksheet).
-            sheetStarts.emplace_back(static_cast<qsizetype>(u32(body, 0)),
+            sheetStarts.emplace_back(static_cast<qsizetype>(readU32(body, 0)),
                                      static_cast<unsigned char>(body[5]) == 0);
         }
     });
@@ -65,18 +57,19 @@ BiffScan scanBiffWorkbook(QByteArrayView stream) {
         walkSubstream(stream, start, [&](std::uint16_t type, QByteArrayView body) {
             if (type == kDimension) {
                 if (body.size() >= 14) {  // BIFF8: 32-bit rows
-                    sheet.rows = u32(body, 4);
-                    sheet.columns = u16(body, 10);
+                    sheet.rows = readU32(body, 4);
+                    sheet.columns = readU16(body, 10);
                 } else if (body.size() >= 10) {  // BIFF5
-                    sheet.rows = u16(body, 2);
-                    sheet.columns = u16(body, 6);
+                    sheet.rows = readU16(body, 2);
+                    sheet.columns = readU16(body, 6);
                 }
             } else if (type == kMergedCells && body.size() >= 2) {
-                const int count = u16(body, 0);
+                const int count = readU16(body, 0);
                 for (int k = 0; k < count && 2 + 8 * (k + 1) <= body.size(); ++k) {
                     const qsizetype at = 2 + 8 * k;
-                    sheet.merged.push_back(MergedRange{u16(body, at) + 1, u16(body, at + 2) + 1,
-                                                       u16(body, at + 4), u16(body, at + 6)});
+                    sheet.merged.push_back(
+                        MergedRange{readU16(body, at) + 1, readU16(body, at + 2) + 1,
+                                    readU16(body, at + 4), readU16(body, at + 6)});
                 }
             }
         });

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "shop/import/xls/little_endian.h"
+
 namespace lz::shop {
 
 namespace {
@@ -13,16 +15,6 @@ constexpr std::uint32_t kMaxRegularSector = 0xFFFFFFFA;
 constexpr std::uint32_t kMiniSectorSize = 64;
 constexpr int kHeaderDifatEntries = 109;
 
-std::uint16_t u16(QByteArrayView bytes, qsizetype at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(bytes[at]) |
-                                      static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
-
-std::uint32_t u32(QByteArrayView bytes, qsizetype at) {
-    return static_cast<std::uint32_t>(u16(bytes, at)) |
-           static_cast<std::uint32_t>(u16(bytes, at + 2)) << 16;
-}
-
 }  // namespace
 
 bool CompoundFile::parse(QByteArrayView bytes) {
@@ -31,12 +23,12 @@ bool CompoundFile::parse(QByteArrayView bytes) {
         !bytes.startsWith(QByteArrayView("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8))) {
         return false;
     }
-    const std::uint16_t shift = u16(bytes, 0x1E);
+    const std::uint16_t shift = readU16(bytes, 0x1E);
     if (shift != 9 && shift != 12) {
         return false;
     }
     sectorSize_ = 1u << shift;
-    miniCutoff_ = u32(bytes, 0x38);
+    miniCutoff_ = readU32(bytes, 0x38);
     const std::uint64_t sectorCount =
         bytes.size() > static_cast<qsizetype>(sectorSize_)
             ? (static_cast<std::uint64_t>(bytes.size()) - sectorSize_ + sectorSize_ - 1) /
@@ -51,15 +43,15 @@ bool CompoundFile::parse(QByteArrayView bytes) {
     };
 
     // The FAT's sectors: 109 named in the header, the rest in a chain of DIFAT sectors.
-    const std::uint32_t fatSectors = u32(bytes, 0x2C);
+    const std::uint32_t fatSectors = readU32(bytes, 0x2C);
     if (fatSectors > sectorCount) {
         return false;
     }
     std::vector<std::uint32_t> fatSectorList;
     for (int k = 0; k < kHeaderDifatEntries && fatSectorList.size() < fatSectors; ++k) {
-        fatSectorList.push_back(u32(bytes, 0x4C + 4 * k));
+        fatSectorList.push_back(readU32(bytes, 0x4C + 4 * k));
     }
-    std::uint32_t difat = u32(bytes, 0x44);
+    std::uint32_t difat = readU32(bytes, 0x44);
     const std::uint32_t perDifat = sectorSize_ / 4 - 1;
     for (std::uint64_t guard = 0; fatSectorList.size() < fatSectors; ++guard) {
         if (!sectorInFile(difat) || guard > sectorCount) {
@@ -67,9 +59,9 @@ bool CompoundFile::parse(QByteArrayView bytes) {
         }
         const qsizetype at = sectorAt(difat);
         for (std::uint32_t k = 0; k < perDifat && fatSectorList.size() < fatSectors; ++k) {
-            fatSectorList.push_back(u32(bytes, at + 4 * k));
+            fatSectorList.push_back(readU32(bytes, at + 4 * k));
         }
-        difat = u32(bytes, at + 4 * perDifat);
+        difat = readU32(bytes, at + 4 * perDifat);
     }
     fat_.clear();
     fat_.reserve(fatSectorList.size() * (sectorSize_ / 4));
@@ -79,12 +71,12 @@ bool CompoundFile::parse(QByteArrayView bytes) {
         }
         const qsizetype at = sectorAt(sector);
         for (std::uint32_t k = 0; k < sectorSize_ / 4; ++k) {
-            fat_.push_back(u32(bytes, at + 4 * k));
+            fat_.push_back(readU32(bytes, at + 4 * k));
         }
     }
 
     // The directory: 128-byte entries in a chain of sectors.
-    const auto directory = readChain(u32(bytes, 0x30), std::uint64_t(-1));
+    const auto directory = readChain(readU32(bytes, 0x30), std::uint64_t(-1));
     if (!directory) {
         return false;
     }
@@ -93,18 +85,18 @@ bool CompoundFile::parse(QByteArrayView bytes) {
         const QByteArrayView entry(directory->constData() + at, 128);
         Entry parsed;
         parsed.type = static_cast<unsigned char>(entry[0x42]);
-        const std::uint16_t nameBytes = std::min<std::uint16_t>(u16(entry, 0x40), 64);
+        const std::uint16_t nameBytes = std::min<std::uint16_t>(readU16(entry, 0x40), 64);
         for (std::uint16_t k = 0; k + 1 < nameBytes; k += 2) {
-            const char16_t unit = u16(entry, k);
+            const char16_t unit = readU16(entry, k);
             if (unit == 0) {
                 break;
             }
             parsed.name.append(QChar(unit));
         }
-        parsed.start = u32(entry, 0x74);
-        parsed.size = u32(entry, 0x78);
+        parsed.start = readU32(entry, 0x74);
+        parsed.size = readU32(entry, 0x78);
         if (sectorSize_ == 4096) {
-            parsed.size |= static_cast<std::uint64_t>(u32(entry, 0x7C)) << 32;
+            parsed.size |= static_cast<std::uint64_t>(readU32(entry, 0x7C)) << 32;
         }
         entries_.push_back(std::move(parsed));
     }
@@ -115,14 +107,14 @@ bool CompoundFile::parse(QByteArrayView bytes) {
     // Small streams live in the mini stream (held by the root entry) with their own FAT.
     miniFat_.clear();
     miniStream_.clear();
-    const std::uint32_t miniFatStart = u32(bytes, 0x3C);
-    if (miniFatStart != kEndOfChain && u32(bytes, 0x40) > 0) {
+    const std::uint32_t miniFatStart = readU32(bytes, 0x3C);
+    if (miniFatStart != kEndOfChain && readU32(bytes, 0x40) > 0) {
         const auto miniFatBytes = readChain(miniFatStart, std::uint64_t(-1));
         if (!miniFatBytes) {
             return false;
         }
         for (qsizetype at = 0; at + 4 <= miniFatBytes->size(); at += 4) {
-            miniFat_.push_back(u32(*miniFatBytes, at));
+            miniFat_.push_back(readU32(*miniFatBytes, at));
         }
         const Entry& root = entries_.front();
         if (root.size > 0) {
