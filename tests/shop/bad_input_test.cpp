@@ -5,6 +5,7 @@
 #include <iterator>
 #include <string>
 
+#include "shop/import/sheet_reader.h"
 #include "shop/import/stock_import.h"
 #include "shop/shop_messages.h"
 #include "shop/store/shop_file.h"
@@ -79,6 +80,27 @@ TEST_F(BadInput, TheBadFixturesSayWhatIsWrong) {
     EXPECT_EQ(import(file("missing.xlsx")), u(messages::kCannotRead));
     writeBytes(file("header-only.csv"), "型号,数量\r\n合计,3\r\n");
     EXPECT_EQ(import(file("header-only.csv")), u(messages::kNoLines));
+}
+
+// Listing the sheets (for choosing one) meets the same problems with the same messages.
+TEST_F(BadInput, ListingSheetsSaysWhatIsWrongToo) {
+    const struct {
+        const char* name;
+        const char* message;
+        SheetFormat format;
+    } cases[] = {
+        {"bad_empty.csv", messages::kEmptyFile, SheetFormat::Unknown},
+        {"bad_encrypted.xlsx", messages::kEncrypted, SheetFormat::Xls},
+        {"bad_encrypted.xls", messages::kEncrypted, SheetFormat::Xls},
+        {"bad_truncated.xlsx", messages::kDamaged, SheetFormat::Xlsx},
+        {"bad_no_header.csv", "", SheetFormat::Delimited},  // a header is no sheet's business
+    };
+    for (const auto& c : cases) {
+        const auto listing = listSheets(test::fixture(c.name));
+        EXPECT_EQ(listing.error, u(c.message)) << c.name;
+        EXPECT_EQ(listing.format, c.format) << c.name;
+        EXPECT_EQ(listing.sheetNames.isEmpty(), *c.message != '\0') << c.name;
+    }
 }
 
 TEST_F(BadInput, FilesThatAreNoStockListAreUnknown) {

@@ -366,6 +366,21 @@ TEST_F(ShopFileTest, AForeignOrDamagedFileIsNeverWritten) {
               ShopFileStatus::CannotOpen);
 }
 
+// Two copies of the program share the file: each sees what the other imported, and an
+// import waits for the other's transaction rather than failing.
+TEST_F(ShopFileTest, TwoCopiesOfTheProgramShareTheFile) {
+    auto first = openReady();
+    auto second = openReady();
+    ASSERT_TRUE(first && second);
+    ASSERT_TRUE(first->importLines(someLines(3), "a.csv").ok);
+    EXPECT_EQ(second->lines()->size(), 3u);
+    ASSERT_TRUE(second->importLines(someLines(5), "b.csv").ok);
+    EXPECT_EQ(first->lines()->size(), 5u);
+    ASSERT_TRUE(first->undoLastImport().ok);
+    EXPECT_EQ(second->lines()->size(), 3u);
+    EXPECT_FALSE(second->undoableImport());
+}
+
 TEST_F(ShopFileTest, AnEmptyFileAtThePathBecomesTheShopFile) {
     writeBytes(path(), "");
     auto opening = ShopFile::open(path());
