@@ -7,6 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev
     libsqlite3-dev libjpeg62-turbo-dev
+    libminizip-dev libfreexl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk
     xvfb xauth
