@@ -9,7 +9,7 @@ packages=(
     libsqlite3-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk
-    xvfb xauth
+    xvfb xauth openbox xdotool x11-utils
     dpkg-dev file desktop-file-utils appstream
     strace sqlite3 python3
 )
