@@ -45,9 +45,9 @@ struct Seen {
 };
 
 // While a modal box runs its own event loop, waits for it to appear, records where the
-// window manager put it, then types: each of `keys` is one xdotool command. A box still open two
-// seconds later is closed, and so is one that never gets mapped, so that a box the keys never reach
-// ends the test instead of hanging it.
+// window manager put it, then types: each of `keys` is one xdotool command. A box still
+// open two seconds later is closed, and so is one that never gets mapped, so that a box the
+// keys never reach ends the test instead of hanging it.
 class ModalWatch {
 public:
     explicit ModalWatch(std::vector<QStringList> keys) : keys_(std::move(keys)) {
