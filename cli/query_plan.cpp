@@ -5,6 +5,7 @@
 #include "catalogue/result_list_headings.h"
 #include "cli/designation_lookup.h"
 #include "designation/designation_key.h"
+#include "designation/width_folding.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
 #include "query/sql/bearing_search_sql.h"
@@ -21,6 +22,17 @@ QueryPlan composed(ListColumns columns, query::sql::SearchSql statement,
         plan.refusal = emptyInputMessage;
     }
     return plan;
+}
+
+// The texts as the window's searches read them from its boxes: what a full-width input
+// mode typed folded to half-width, the rest as given.
+Invocation withHalfWidthTexts(Invocation invocation) {
+    for (std::string* text :
+         {&invocation.text, &invocation.innerDiameter, &invocation.outerDiameter, &invocation.width,
+          &invocation.brand, &invocation.type, &invocation.model, &invocation.maker}) {
+        *text = designation::foldToHalfWidth(*text);
+    }
+    return invocation;
 }
 
 // The window refuses text without letters or digits ("-", blanks) as empty: its key is.
@@ -46,8 +58,9 @@ ListColumns domesticPriceListColumns() {
     return {catalogue::kDomesticPriceListHeadings, query::kDomesticPriceFields};
 }
 
-QueryPlan planQuery(const Invocation& invocation, catalogue::CatalogueDatabase& database) {
+QueryPlan planQuery(const Invocation& given, catalogue::CatalogueDatabase& database) {
     namespace sql = query::sql;
+    const Invocation invocation = withHalfWidthTexts(given);
     switch (invocation.subcommand) {
         case Subcommand::Bearing:
             return composed(

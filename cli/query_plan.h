@@ -25,8 +25,8 @@ ListColumns importedPriceListColumns();
 ListColumns domesticPriceListColumns();
 
 // What a search comes to before anything runs: the statement the window would run for the
-// same inputs, or the window's refusal of empty input, or neither when the inputs can be seen
-// to match nothing.
+// same inputs (full-width characters folded to half-width, as the window folds them), or the
+// window's refusal of empty input, or neither when the inputs can be seen to match nothing.
 struct QueryPlan {
     ListColumns columns;
     std::optional<std::string> statement;

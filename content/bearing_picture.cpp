@@ -60,17 +60,20 @@ void openBearingPicture(ui::Window& mainWindow) {
     for (const CopiedColumn& copied : kCopiedColumns) {
         bearing.*copied.field = mainWindow.cellText(kBearingList, row, copied.column);
     }
-    // Modeless and without a parent. An open window is only brought forward (restored when
-    // minimised) and keeps the bearing it was made for; the record just filled shows the
-    // next time the window is created.
-    ui::WindowManager::instance().open(windows::bearingPictureWindowTemplate());
+    // Modeless and without a parent. An open window shows the bearing just asked for, then
+    // comes forward (restored when minimised) as the window manager brings an open window.
+    ui::WindowManager& manager = ui::WindowManager::instance();
+    if (ui::Window* open = manager.find(windows::kBearingPictureWindowName)) {
+        initBearingPictureWindow(*open);
+    }
+    manager.open(windows::bearingPictureWindowTemplate());
 }
 
 void initBearingPictureWindow(ui::Window& pictureWindow) {
     const SelectedBearing& bearing = selectedBearing();
-    if (const auto picture = findTypePicture(bearing.type)) {
-        pictureWindow.setPicture(kPictureBox, *picture);
-    }
+    // A type without a drawing clears the drawing of the bearing shown before.
+    pictureWindow.setPicture(kPictureBox,
+                             findTypePicture(bearing.type).value_or(std::span<const std::byte>{}));
     for (const ShownField& shown : kShownFields) {
         pictureWindow.setText(shown.editBox, bearing.*shown.field);
     }

@@ -5,7 +5,7 @@
 namespace lz::content {
 
 // The bearing row that "查看" last copied from the bearing list, read when the bearing
-// picture window is created. It lives for the whole run of the program.
+// picture window is created or shows another row. It lives for the whole run of the program.
 struct SelectedBearing {
     std::string type;
     std::string name;

@@ -2,11 +2,14 @@
 
 #include <cstdint>
 
+#include "designation/width_folding.h"
+
 namespace lz::designation {
 namespace {
 
-// One character of the input: its code point when it is one the key treats specially
-// (ASCII after folding, or a separator), and how many bytes it takes.
+// One character of the folded text: its code point when the key treats it specially (ASCII,
+// or the middle dot, the one separator beyond ASCII), and how many bytes it takes. Other
+// bytes are kept as they are, one at a time.
 struct Character {
     char32_t point;
     std::size_t length;
@@ -14,35 +17,14 @@ struct Character {
 
 constexpr char32_t kNotSpecial = 0xFFFFFFFF;
 
-bool isContinuation(unsigned char byte) {
-    return (byte & 0xC0) == 0x80;
-}
-
 Character next(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < 0x80) {
         return {lead, 1};
     }
-    // The only characters beyond ASCII the key changes take two or three bytes.
-    if ((lead & 0xE0) == 0xC0 && at + 1 < text.size() &&
-        isContinuation(static_cast<unsigned char>(text[at + 1]))) {
-        const char32_t point =
-            ((lead & 0x1Fu) << 6) | (static_cast<unsigned char>(text[at + 1]) & 0x3Fu);
-        return {point == U'·' ? point : kNotSpecial, 2};
-    }
-    if ((lead & 0xF0) == 0xE0 && at + 2 < text.size() &&
-        isContinuation(static_cast<unsigned char>(text[at + 1])) &&
-        isContinuation(static_cast<unsigned char>(text[at + 2]))) {
-        const char32_t point = ((lead & 0x0Fu) << 12) |
-                               ((static_cast<unsigned char>(text[at + 1]) & 0x3Fu) << 6) |
-                               (static_cast<unsigned char>(text[at + 2]) & 0x3Fu);
-        if (point >= 0xFF01 && point <= 0xFF5E) {
-            return {point - 0xFEE0, 3};  // full-width ASCII
-        }
-        if (point == 0x3000) {
-            return {U' ', 3};  // ideographic space
-        }
-        return {kNotSpecial, 3};
+    // "·" is C2 B7; C2 is never a continuation byte, so the pair is always that character.
+    if (lead == 0xC2 && at + 1 < text.size() && static_cast<unsigned char>(text[at + 1]) == 0xB7) {
+        return {U'·', 2};
     }
     return {kNotSpecial, 1};
 }
@@ -71,7 +53,10 @@ bool isDigit(char c) {
 
 }  // namespace
 
-std::string designationKey(std::string_view designation) {
+std::string designationKey(std::string_view written) {
+    // Full-width characters first, so that "６２０５－２ＲＳ" meets "6205-2RS" below.
+    const std::string folded = foldToHalfWidth(written);
+    const std::string_view designation = folded;
     std::string key;
     designationKeyInto(designation, key);
     return key;

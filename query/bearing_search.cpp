@@ -8,6 +8,7 @@
 #include "query/button_lock.h"
 #include "query/result_list_fill.h"
 #include "query/search_messages.h"
+#include "query/search_text.h"
 #include "query/sql/bearing_search_sql.h"
 #include "ui/message_boxes.h"
 #include "ui/window.h"
@@ -37,16 +38,16 @@ std::optional<SingleField> checkedField(const ui::Window& mainWindow) {
     return std::nullopt;
 }
 
-// The page's dimension boxes and combo boxes, read when the search runs.
+// The page's dimension boxes and combo boxes, read (full width folded) when the search runs.
 struct SearchControls {
     std::string innerDiameter, outerDiameter, width, brand, type;
 
     explicit SearchControls(const ui::Window& mainWindow)
-        : innerDiameter(mainWindow.text("编辑框_内径")),
-          outerDiameter(mainWindow.text("编辑框_外径")),
-          width(mainWindow.text("编辑框_厚度")),
-          brand(mainWindow.text("组合框_品牌")),
-          type(mainWindow.text("组合框_类型")) {}
+        : innerDiameter(searchText(mainWindow, "编辑框_内径")),
+          outerDiameter(searchText(mainWindow, "编辑框_外径")),
+          width(searchText(mainWindow, "编辑框_厚度")),
+          brand(searchText(mainWindow, "组合框_品牌")),
+          type(searchText(mainWindow, "组合框_类型")) {}
 
     sql::BearingSearchValues values() const {
         return {innerDiameter, outerDiameter, width, brand, type};
@@ -69,7 +70,7 @@ void fillOrRefuse(ui::Window& mainWindow, const sql::SearchSql& statement) {
 
 void searchSingleField(ui::Window& mainWindow) {
     const bool exact = mainWindow.isChecked("选择框1");
-    const std::string text = mainWindow.text("编辑框1");
+    const std::string text = searchText(mainWindow, "编辑框1");
     const std::optional<SingleField> field = checkedField(mainWindow);
     if (!field) {
         // Without a chosen field there is nothing to search in; empty input is still

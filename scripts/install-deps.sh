@@ -10,7 +10,7 @@ packages=(
     libminizip-dev libfreexl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-noto-cjk
-    xvfb xauth
+    xvfb xauth openbox xdotool x11-utils
     dpkg-dev file desktop-file-utils appstream
     strace sqlite3 python3
 )

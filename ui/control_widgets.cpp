@@ -1,6 +1,4 @@
 // The widget of each kind of control, with the properties its template sets.
-#include <limits>
-
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -160,7 +158,8 @@ QWidget* WindowWidgets::makeEditBox(const ControlTemplate& control, QWidget* par
         edit = box;
     } else {
         auto* box = new QLineEdit(parent);
-        box->setMaxLength(std::numeric_limits<int>::max());
+        // The toolkit's own maximum, 32,767 characters, as a native edit box without a limit
+        // set: a huge paste is cut there instead of making every later key slow.
         box->setText(toQString(control.text));
         box->setReadOnly(control.readOnly);
         const std::string_view name = control.name;

@@ -9,6 +9,7 @@
 
 #include <cstring>
 
+#include "ui/modal_stacking.h"
 #include "ui/qt_conversions.h"
 
 namespace lz::ui {
@@ -113,6 +114,7 @@ std::optional<std::string> FileDialogs::askSaveFileName(const SaveFileRequest& r
     dialog.setLabelText(QFileDialog::Accept, "保存");
     dialog.setLabelText(QFileDialog::Reject, "取消");
     dialog.setWindowModality(Qt::ApplicationModal);
+    stackAboveOnTopWindows(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

@@ -13,9 +13,9 @@ struct SaveFileRequest {
     std::string suffix;         // such as "csv": the files shown, and added to a bare name
 };
 
-// The one file-dialog service: the program's own save dialog in Chinese, application-modal
-// and without an owner window, like the message boxes. It never asks about replacing a
-// file itself; the caller does, in its own words.
+// The one file-dialog service: the program's own save dialog in Chinese, application-modal,
+// without an owner window and above every window, like the message boxes. It never asks
+// about replacing a file itself; the caller does, in its own words.
 class FileDialogs {
 public:
     // The absolute path (UTF-8) the user chose, or none when the dialog was cancelled.

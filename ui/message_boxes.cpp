@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
+#include "ui/modal_stacking.h"
 #include "ui/qt_conversions.h"
 
 namespace lz::ui {
@@ -32,6 +33,7 @@ BoxAnswer MessageBoxes::show(std::string_view text, std::optional<std::string_vi
     QMessageBox box(QMessageBox::NoIcon, toQString(request.caption), toQString(request.text),
                     choice, nullptr);
     box.setWindowModality(Qt::ApplicationModal);
+    stackAboveOnTopWindows(box);
     // The buttons speak the interface's language, as the message does, with Y and N as
     // their keys.
     if (QAbstractButton* ok = box.button(QMessageBox::Ok)) {

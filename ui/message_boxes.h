@@ -16,8 +16,9 @@ struct BoxRequest {
     BoxButtons buttons = BoxButtons::Ok;
 };
 
-// The one message-box service: no owner window, application-modal, no icon, an OK or a
-// Yes/No button pair. A box without a caption of its own bears "信息：".
+// The one message-box service: no owner window, application-modal, above every window of
+// the program (those that stay on top included), no icon, an OK or a Yes/No button pair.
+// A box without a caption of its own bears "信息：".
 class MessageBoxes {
 public:
     static constexpr std::string_view kDefaultCaption = "信息：";

@@ -1,6 +1,7 @@
 #include "ui/web_view_factory.h"
 
 #include <QLabel>
+#include <QShortcut>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineView>
@@ -21,6 +22,16 @@ protected:
                                   const QString&) override {}
 };
 
+// Every window closes on an Esc that no control took, and pages never use Esc here. But the
+// web engine takes every key for the page and reports Esc as used whether the page used it
+// or not, so the window would never see it. The view's shortcut is asked before the page
+// gets the key, wherever the focus is inside the page, and closes the window.
+void closeWindowOnEscape(QWebEngineView* view) {
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), view);
+    escape->setContext(Qt::WidgetWithChildrenShortcut);
+    QObject::connect(escape, &QShortcut::activated, view, [view] { view->window()->close(); });
+}
+
 }  // namespace
 
 QWidget* makeWebView(QWidget* parent, const ControlTemplate& control, bool real) {
@@ -37,6 +48,7 @@ QWidget* makeWebView(QWidget* parent, const ControlTemplate& control, bool real)
         view->setPage(new QuietPage(view));
     }
     view->setZoomFactor(1.0);  // the medium text size
+    closeWindowOnEscape(view);
     if (!address.isEmpty()) {
         view->load(QUrl(address));
     }

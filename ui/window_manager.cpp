@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "ui/modal_stacking.h"
 #include "ui/window.h"
 #include "ui/window_frame.h"
 #include "ui/window_widgets.h"
@@ -134,6 +135,7 @@ Window* WindowManager::open(const WindowTemplate& windowTemplate, bool modal) {
     WindowFrame* frame = built->widgets().frame();
     if (modal) {
         frame->setWindowModality(Qt::ApplicationModal);
+        stackAboveOnTopWindows(*frame);
     }
     WindowBuilder::dispatch(*built, Event{{}, EventKind::Created, {}});
     if (built->widgets().isClosed()) {

@@ -30,7 +30,8 @@ public:
     // Opens a window: an open window of the same template name is restored when minimised
     // and activated otherwise, and returned as it is. Otherwise the window is built (window,
     // controls in template order, created event, moved/resized, then shown). With `modal`,
-    // the other windows are disabled while it is open. nullptr when it cannot be built, or
+    // the other windows are disabled while it is open, and it opens above every window of
+    // the program, those that stay on top included. nullptr when it cannot be built, or
     // when its created event closed it.
     Window* open(const WindowTemplate& windowTemplate, bool modal = false);
 

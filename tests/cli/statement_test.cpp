@@ -80,6 +80,25 @@ TEST_F(StatementTest, TextsGoInAsTypedWithQuotesDoubled) {
               "select * from prgc  where ppai='x'' or ''1''=''1'");
 }
 
+TEST_F(StatementTest, FullWidthTextsAreFoldedToHalfWidthAsTheWindowFoldsThem) {
+    EXPECT_EQ(statement({"bearing", "６２０５"}),
+              "select * from bearing where newno like '%6205%'");
+    EXPECT_EQ(statement({"bearing", "　６２＇０５　"}),
+              "select * from bearing where newno like '% 62''05 %'");
+    EXPECT_EQ(statement({"bearing", "２５", "--by", "inner", "--exact"}),
+              "select * from bearing where njin='25'");
+    EXPECT_EQ(statement({"combined", "--inner", "２５", "--outer", "５２", "--width", "１５",
+                         "--brand", "ＳＫＦ", "--type", "深沟球轴承"}),
+              "select * from bearing where njin='25'and wjin='52'and gdu='15'and ppai='SKF'and  "
+              "btype='深沟球轴承'");
+    EXPECT_EQ(statement({"imported", "--model", "６０００", "--brand", "ＮＡＣＨＩ"}),
+              "select * from prjk where newno like '%6000%' and  ppai='NACHI'");
+    EXPECT_EQ(statement({"domestic", "--model", "２０４", "--old", "--maker", "瓦房店"}),
+              "select * from prgc where oldno like '%204%' and  ppai='瓦房店'");
+    // Case stays as typed.
+    EXPECT_EQ(statement({"bearing", "ｌｌｕ"}), "select * from bearing where newno like '%llu%'");
+}
+
 TEST_F(StatementTest, CombinedJoinsItsConditionsAsTheWindowWritesThem) {
     EXPECT_EQ(statement({"combined", "--inner", "25", "--outer", "52", "--brand", "SKF"}),
               "select * from bearing where njin='25'and wjin='52'and ppai='SKF'");

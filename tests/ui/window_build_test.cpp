@@ -1,10 +1,12 @@
 #include <QBuffer>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -212,6 +214,34 @@ TEST_F(WindowBuildTest, TypedComboTextIsReadBackAsTypedAndNotAdded) {
     window.setText("组合框", "NSK");
     EXPECT_EQ(window.text("组合框"), "NSK");
     EXPECT_EQ(combo->count(), 3);
+}
+
+TEST_F(WindowBuildTest, APasteIntoAnEditBoxOrAComboIsCutAtTheToolkitsDefaultMaximum) {
+    // 32,767 characters, what a line edit and a native edit box hold when the program sets no
+    // limit: a huge paste stays small enough to edit and search. Counted in characters, so
+    // Chinese ones take three bytes each in the text read back.
+    constexpr int kDefaultMaximum = 32767;
+    Window& window = openSample();
+    auto* combo = qobject_cast<QComboBox*>(window.widgetForTesting("组合框"));
+    ASSERT_NE(combo, nullptr);
+    const struct {
+        const char* control;
+        QWidget* keys;
+    } boxes[] = {{"编辑框1", window.widgetForTesting("编辑框1")}, {"组合框", combo->lineEdit()}};
+    for (const auto& box : boxes) {
+        SCOPED_TRACE(box.control);
+        for (const QString& pasted :
+             {QString(40000, QChar(u'6')), QString(kDefaultMaximum + 1, QChar(u'轴')),
+              QString(kDefaultMaximum, QChar(u'轴'))}) {
+            window.setText(box.control, "");
+            QGuiApplication::clipboard()->setText(pasted);
+            sendKey(box.keys, Qt::Key_V, {}, Qt::ControlModifier);
+            const std::string text = window.text(box.control);
+            const std::size_t bytesPerCharacter = pasted.front() == u'6' ? 1 : 3;
+            EXPECT_EQ(text.size(), kDefaultMaximum * bytesPerCharacter);
+            EXPECT_TRUE(QString::fromStdString(text) == pasted.left(kDefaultMaximum));
+        }
+    }
 }
 
 TEST_F(WindowBuildTest, ListRowsCanBeFilledReadAndSelected) {

@@ -1,7 +1,9 @@
 // Takes a screenshot of every page of the main window, of the bearing picture window for
-// three bearing types, of a web window, of the list menus, the designation lookup dialog and
-// the save dialog. Run under a real display (for example xvfb-run); the data directory is a
-// throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
+// three bearing types and for another bearing asked for while it is open, of a message box
+// above it, of a full-width search, of a web window, of the list menus, the designation lookup
+// dialog and the save dialog. Run under a real display with a window manager (for example
+// tests/ui/desktop/under_window_manager.sh); the data directory is a throwaway one. Usage:
+// screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
 #include <QApplication>
@@ -107,6 +109,38 @@ int main(int argc, char** argv) {
             settle(100);
         }
     }
+    // Asked for another bearing while open, the window shows that one: NSK 6205, then NACHI
+    // 6205/P6. A message box then opens above it, though the picture window stays on top.
+    const auto viewRow = [&main](int bh) {
+        lz::query::fillBearingList(main, "select * from bearing where bh=" + std::to_string(bh));
+        main.selectRow("超级列表框_主窗口", 0);
+        lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 0}});
+    };
+    viewRow(463);
+    settle(200);
+    viewRow(15085);
+    shoot(out, "picture-window-another-bearing");
+    lz::ui::MessageBoxes::setResponder({});
+    QTimer::singleShot(1500, [&out] {
+        QGuiApplication::primaryScreen()->grabWindow(0).save(out +
+                                                             "/message-box-above-picture.png");
+        if (QWidget* box = QApplication::activeModalWidget()) {
+            box->close();
+        }
+    });
+    main.setText("编辑框1", "");
+    lz::bindings::dispatchEvent(main, {"按钮1", lz::ui::EventKind::Clicked, {}});
+    lz::ui::MessageBoxes::setResponder([](const auto&) { return lz::ui::BoxAnswer::Ok; });
+    if (auto* picture = WindowManager::instance().find(lz::windows::kBearingPictureWindowName)) {
+        picture->close();
+        settle(100);
+    }
+
+    // Typed in an input method's full-width mode.
+    main.setText("编辑框1", "６２０５－２ＲＳ");
+    lz::bindings::dispatchEvent(main, {"按钮1", lz::ui::EventKind::Clicked, {}});
+    shoot(out, "main-full-width-search");
+
     if (auto* web =
             WindowManager::instance().open(lz::windows::importedPriceWebWindowTemplate(), true)) {
         shoot(out, "imported-price-web-window");
