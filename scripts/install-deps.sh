@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-webengine-dev libqt6opengl6-dev libgl-dev
     libsqlite3-dev libjpeg62-turbo-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-noto-cjk
+    fonts-noto-cjk fonts-wqy-microhei
+    poppler-utils
     xvfb xauth
     dpkg-dev file desktop-file-utils appstream
     strace sqlite3 python3
