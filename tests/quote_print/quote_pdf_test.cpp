@@ -183,6 +183,24 @@ TEST(QuotePdf, TheQuotesOwnTextsPrintAsTyped) {
     EXPECT_GE(digits.size(), 150);
 }
 
+TEST(QuotePdf, AQuoteWithoutLinesOrPricesStillPrints) {
+    lz::test::TempDir dir;
+    Quote q = sampleQuote();
+    q.lines.clear();
+    const QString empty = path(dir, "empty.pdf");
+    ASSERT_EQ(saveQuotePdf(empty, ShopHeader{}, q), QString());
+    EXPECT_TRUE(pdfText(empty).contains(QStringLiteral("零元整")));
+
+    q.lines = {line("6205-2RS", 10, 3241)};
+    q.lines[0].unitPrice.reset();
+    const QString unpriced = path(dir, "unpriced.pdf");
+    ASSERT_EQ(saveQuotePdf(unpriced, ShopHeader{}, q), QString());
+    const QString text = pdfText(unpriced);
+    EXPECT_TRUE(text.contains(QStringLiteral("6205-2RS")));
+    EXPECT_TRUE(text.contains(QStringLiteral("未填数量或单价的型号不计入合计。")));
+    EXPECT_TRUE(text.contains(QStringLiteral("零元整")));
+}
+
 TEST(QuotePdf, ALongQuoteRunsOverPagesWithItsHeadingsOnEach) {
     lz::test::TempDir dir;
     Quote q = sampleQuote();
