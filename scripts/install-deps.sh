@@ -9,7 +9,8 @@ packages=(
     libsqlite3-dev libjpeg62-turbo-dev
     libminizip-dev libfreexl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-noto-cjk
+    fonts-noto-cjk fonts-wqy-microhei
+    poppler-utils
     xvfb xauth openbox xdotool x11-utils
     dpkg-dev file desktop-file-utils appstream
     strace sqlite3 python3

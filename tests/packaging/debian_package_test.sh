@@ -56,6 +56,13 @@ for clause in "${clauses[@]}"; do
     fi
 done
 
+# The fonts are recommended: the interface's, and the printed quotes' whose PDF text must
+# copy as printed.
+recommended=$(sed -E 's/, /\n/g' <<<"$(field Recommends)")
+for package in fonts-noto-cjk fonts-wqy-microhei; do
+    grep -qxF "$package" <<<"$recommended" || fail "Recommends lacks $package: $(field Recommends)"
+done
+
 dpkg-deb -c "$deb" >"$work/contents"
 diff -u <(sed 's|^|./usr/|' "$here/installed_files.txt" | sort) \
     <(awk '$1 !~ /^d/ {print $6}' "$work/contents" | sort) ||
