@@ -35,7 +35,9 @@ MAY_INCLUDE = {
 }
 
 # Folders (or subfolders) whose files must not reach Qt at all, directly or through ours.
-QT_FREE = ["catalogue", "designation", "cli", "query/sql", "query/table_text", "shop/store"]
+QT_FREE = [
+    "catalogue", "designation", "cli", "query/sql", "query/table_text", "query/sizes", "shop/store",
+]
 
 
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc"}
