@@ -68,6 +68,8 @@ QueryPlan planQuery(const Invocation& invocation, catalogue::CatalogueDatabase& 
                             query::kEmptyPriceQueryMessage);
         case Subcommand::Lookup:
             return planLookup(invocation.text, database);
+        case Subcommand::Measure:
+            break;  // no statement of its own: see runMeasure
     }
     return {bearingListColumns(), std::nullopt, {}};
 }

@@ -33,6 +33,7 @@ struct QueryPlan {
     std::string_view refusal;  // the window's empty-input message, when it refuses
 };
 
+// Not for measure, which has no statement of its own (runMeasure).
 // `database` is read only by the designation lookup, which needs the catalogue's rows to
 // know which designations the typed text stands for.
 QueryPlan planQuery(const Invocation& invocation, catalogue::CatalogueDatabase& database);
