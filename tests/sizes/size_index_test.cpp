@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue_database.h"
 #include "catalogue/image/catalogue_image.h"
 #include "query/sizes/measurement.h"
+#include "query/sizes/size_index_cache.h"
 #include "query/sizes/size_texts.h"
 #include "tests/support/damaged_catalogue.h"
 #include "tests/support/temp_dir.h"
@@ -143,6 +145,36 @@ TEST(SizeIndex, BuildFailsWholeWhenTheTableCannotBeRead) {
     catalogue::CatalogueDatabase damaged;
     ASSERT_TRUE(damaged.OpenMdbDatabase(path));
     EXPECT_FALSE(SizeIndex::build(damaged));
+}
+
+TEST(SizeIndexCache, OneIndexPerConnection) {
+    test::TempDir dir;
+    const std::string shipped = (dir.path() / "bearing.mdb").string();
+    {
+        const auto image = catalogue::catalogueImage();
+        std::ofstream file(shipped, std::ios::binary);
+        file.write(reinterpret_cast<const char*>(image.data()),
+                   static_cast<std::streamsize>(image.size()));
+        ASSERT_TRUE(file);
+    }
+    const std::string damaged = (dir.path() / "damaged.db").string();
+    ASSERT_GT(test::writeCatalogueWithADamagedPage(damaged, 2000), 0);
+
+    catalogue::CatalogueDatabase database;
+    EXPECT_EQ(sizeIndexOf(database), nullptr);  // not connected
+    ASSERT_TRUE(database.OpenMdbDatabase(shipped));
+    const SizeIndex* first = sizeIndexOf(database);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->rowCount(), 58'963u);
+    EXPECT_EQ(sizeIndexOf(database), first);
+
+    // Another catalogue on a new connection gets an index of its own: none for one that
+    // cannot be read, and nothing of the last one is kept.
+    ASSERT_TRUE(database.OpenMdbDatabase(damaged));
+    EXPECT_EQ(sizeIndexOf(database), nullptr);
+    ASSERT_TRUE(database.OpenMdbDatabase(shipped));
+    ASSERT_NE(sizeIndexOf(database), nullptr);
+    EXPECT_EQ(sizeIndexOf(database)->rowCount(), 58'963u);
 }
 
 // The shipped catalogue: expected rows read off assets/catalogue.sql.
