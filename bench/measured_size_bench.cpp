@@ -136,9 +136,17 @@ std::vector<ParsedRow> parsedRows(lz::catalogue::CatalogueDatabase& database) {
     return rows;
 }
 
-// Every parsed row tested, the matches grouped by size and ranked: the same answer as the
-// index's, without it.
+// Every parsed row tested, the matches ranked by size and bh: the same answer as the
+// index's, without it. When none matches, every row is ranked and the nearest twenty kept.
 std::size_t fullScan(const std::vector<ParsedRow>& rows, const lz::sizes::Measurement& m) {
+    const auto nearer = [&](const ParsedRow* a, const ParsedRow* b) {
+        const lz::sizes::NominalSize sa{a->d, a->D, a->B}, sb{b->d, b->D, b->B};
+        if (!(sa == sb)) {
+            return lz::sizes::nearerThan(m, sa, lz::sizes::deviationFrom(m, sa), 1, sb,
+                                         lz::sizes::deviationFrom(m, sb), 1);
+        }
+        return a->bh < b->bh;
+    };
     std::vector<const ParsedRow*> found;
     for (const ParsedRow& row : rows) {
         const lz::sizes::NominalSize size{row.d, row.D, row.B};
@@ -146,15 +154,17 @@ std::size_t fullScan(const std::vector<ParsedRow>& rows, const lz::sizes::Measur
             found.push_back(&row);
         }
     }
-    std::sort(found.begin(), found.end(), [&](const ParsedRow* a, const ParsedRow* b) {
-        const lz::sizes::NominalSize sa{a->d, a->D, a->B}, sb{b->d, b->D, b->B};
-        if (!(sa == sb)) {
-            return lz::sizes::nearerThan(m, sa, lz::sizes::deviationFrom(m, sa), 1, sb,
-                                         lz::sizes::deviationFrom(m, sb), 1);
-        }
-        return a->bh < b->bh;
-    });
-    return found.size();
+    if (!found.empty()) {
+        std::sort(found.begin(), found.end(), nearer);
+        return found.size();
+    }
+    for (const ParsedRow& row : rows) {
+        found.push_back(&row);
+    }
+    const std::size_t nearest = std::min<std::size_t>(found.size(), 20);
+    std::partial_sort(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(nearest),
+                      found.end(), nearer);
+    return nearest;
 }
 
 lz::sizes::Measurement measured(lz::sizes::MeasurementInput input) {
@@ -235,16 +245,13 @@ int main(int argc, char** argv) {
                     c.name, listed, search, scan, scan / search, listing);
                 worstSearch = std::max(worstSearch, search);
                 worstListing = std::max(worstListing, listing);
-                if (c.measurement.tolerance == 1'000) {
-                    worstRatio = std::min(worstRatio, scan / search);
-                }
+                worstRatio = std::min(worstRatio, scan / search);
             }
             std::printf("slowest measured search              %.3f ms (goal: at most 5 ms)\n",
                         worstSearch);
             std::printf("slowest listing with its rows        %.2f ms\n", worstListing);
-            std::printf(
-                "full scan / search, default tolerance at least %.0fx (goal: at least 5x)\n",
-                worstRatio);
+            std::printf("full scan / search                   at least %.0fx (goal: at least 5x)\n",
+                        worstRatio);
 
             // Sorting the whole bearing list.
             const auto& list = lz::query::kBearingList;
