@@ -11,12 +11,13 @@ namespace {
 using query::sql::DomesticModelColumn;
 using query::sql::SingleField;
 
-constexpr std::array<std::pair<std::string_view, Subcommand>, 5> kSubcommands = {{
+constexpr std::array<std::pair<std::string_view, Subcommand>, 6> kSubcommands = {{
     {"bearing", Subcommand::Bearing},
     {"combined", Subcommand::Combined},
     {"imported", Subcommand::Imported},
     {"domestic", Subcommand::Domestic},
     {"lookup", Subcommand::Lookup},
+    {"measure", Subcommand::Measure},
 }};
 
 constexpr std::array<std::pair<std::string_view, SingleField>, 5> kFields = {{
@@ -53,6 +54,22 @@ bool takesText(Subcommand subcommand) {
     return subcommand == Subcommand::Bearing || subcommand == Subcommand::Lookup;
 }
 
+std::optional<sizes::LengthUnit> unitNamed(std::string_view name) {
+    if (name == "mm") {
+        return sizes::LengthUnit::Millimetre;
+    }
+    if (name == "inch" || name == "in") {
+        return sizes::LengthUnit::Inch;
+    }
+    return std::nullopt;
+}
+
+// "-5" or "-.5": a size, to be refused as one, rather than an unknown option.
+bool looksNegative(std::string_view argument) {
+    return argument.size() > 1 && argument[0] == '-' &&
+           ((argument[1] >= '0' && argument[1] <= '9') || argument[1] == '.');
+}
+
 // Walks the arguments once; the first problem found ends the walk.
 class Parser {
 public:
@@ -61,7 +78,8 @@ public:
     ParsedArguments parse() {
         while (next_ < arguments_.size() && !error_) {
             const std::string_view argument = arguments_[next_++];
-            if (optionsEnded_ || argument == "-" || !argument.starts_with('-')) {
+            if (optionsEnded_ || argument == "-" || !argument.starts_with('-') ||
+                (subcommand_ == Subcommand::Measure && looksNegative(argument))) {
                 positional(argument);
             } else if (argument == "--") {
                 optionsEnded_ = true;
@@ -83,6 +101,9 @@ public:
         }
         if (takesText(*subcommand_) && !textGiven_) {
             return UsageError{"the text to search for is missing", subcommand_};
+        }
+        if (*subcommand_ == Subcommand::Measure && sizesGiven_ < 2) {
+            return UsageError{"the inner and outer diameters are missing", subcommand_};
         }
         invocation_.subcommand = *subcommand_;
         return invocation_;
@@ -106,6 +127,12 @@ private:
         if (takesText(*subcommand_) && !textGiven_) {
             invocation_.text = std::string(argument);
             textGiven_ = true;
+            return;
+        }
+        if (*subcommand_ == Subcommand::Measure && sizesGiven_ < 3) {
+            std::string* targets[] = {&invocation_.innerDiameter, &invocation_.outerDiameter,
+                                      &invocation_.width};
+            *targets[sizesGiven_++] = std::string(argument);
             return;
         }
         fail("unexpected argument '" + std::string(argument) + "'");
@@ -175,8 +202,28 @@ private:
                 return domesticOption(name, attached);
             case Subcommand::Lookup:
                 return false;
+            case Subcommand::Measure:
+                return measureOption(name, attached);
         }
         return false;
+    }
+
+    bool measureOption(std::string_view name, std::optional<std::string_view> attached) {
+        if (name == "--unit") {
+            if (const auto text = value(name, attached)) {
+                if (const auto unit = unitNamed(*text)) {
+                    invocation_.unit = *unit;
+                } else {
+                    fail("unknown unit '" + *text + "': use mm or inch");
+                }
+            }
+            return true;
+        }
+        std::string* target = name == "--tolerance"         ? &invocation_.tolerance
+                              : name == "--width-tolerance" ? &invocation_.widthTolerance
+                              : name == "--type"            ? &invocation_.type
+                                                            : nullptr;
+        return valueOption(name, attached, target);
     }
 
     bool bearingOption(std::string_view name, std::optional<std::string_view> attached) {
@@ -253,6 +300,7 @@ private:
     std::optional<Subcommand> subcommand_;
     Invocation invocation_;
     bool textGiven_ = false;
+    int sizesGiven_ = 0;  // measure: inner, outer, width
     bool help_ = false;
     bool version_ = false;
     std::optional<UsageError> error_;

@@ -5,13 +5,15 @@
 #include <string_view>
 #include <variant>
 
+#include "query/sizes/length.h"
 #include "query/sql/bearing_search_sql.h"
 #include "query/sql/price_query_sql.h"
 
 namespace lz::query_cli {
 
 // The searches of the command line, each the twin of one search of the window.
-enum class Subcommand { Bearing, Combined, Imported, Domestic, Lookup };
+// measure has no twin yet: it lists bearings by a measured size, nearest first.
+enum class Subcommand { Bearing, Combined, Imported, Domestic, Lookup, Measure };
 
 enum class OutputFormat { Table, Csv, Json };
 
@@ -28,10 +30,15 @@ struct Invocation {
     query::sql::SingleField field = query::sql::SingleField::NewDesignation;
     bool exact = false;
 
-    // combined
+    // combined, and measure (the measured sizes as typed; no width: empty)
     std::string innerDiameter, outerDiameter, width;
     std::string brand{query::sql::kAll};  // combined and imported
-    std::string type{query::sql::kAll};
+    std::string type{query::sql::kAll};   // combined and measure
+
+    // measure: the unit of sizes written without one, and the tolerances as typed (empty:
+    // the defaults).
+    sizes::LengthUnit unit = sizes::LengthUnit::Millimetre;
+    std::string tolerance, widthTolerance;
 
     // imported and domestic
     std::string model;

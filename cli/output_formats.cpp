@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/utf8_text.h"
+#include "query/table_text/delimited_text.h"
 
 namespace lz::query_cli {
 namespace {
@@ -131,6 +132,19 @@ std::string jsonText(std::span<const std::string_view> headings, const Rows& row
     }
     out += rows.empty() ? "]\n" : "\n]\n";
     return out;
+}
+
+std::string formattedRows(OutputFormat format, std::span<const std::string_view> headings,
+                          const Rows& rows) {
+    switch (format) {
+        case OutputFormat::Csv:
+            return query::text::csvDocument(headings, rows);
+        case OutputFormat::Json:
+            return jsonText(headings, rows);
+        case OutputFormat::Table:
+            break;
+    }
+    return tableText(headings, rows);
 }
 
 }  // namespace lz::query_cli

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "cli/invocation.h"
 #include "cli/result_rows.h"
 
 namespace lz::query_cli {
@@ -18,6 +19,10 @@ std::string tableText(std::span<const std::string_view> headings, const Rows& ro
 // A JSON array with one object per row, its members named by the headings in column order,
 // every value the cell's text as a string. One object per line.
 std::string jsonText(std::span<const std::string_view> headings, const Rows& rows);
+
+// The rows in `format`: tableText, jsonText, or the window's CSV export.
+std::string formattedRows(OutputFormat format, std::span<const std::string_view> headings,
+                          const Rows& rows);
 
 // A JSON string literal of `text`: '"' and '\' escaped, control characters as escapes, bytes
 // that are no UTF-8 as U+FFFD, everything else as it stands.

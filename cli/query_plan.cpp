@@ -84,6 +84,8 @@ QueryPlan planQuery(const Invocation& given, catalogue::CatalogueDatabase& datab
                             query::kEmptyPriceQueryMessage);
         case Subcommand::Lookup:
             return planLookup(invocation.text, database);
+        case Subcommand::Measure:
+            break;  // no statement of its own: see runMeasure
     }
     return {bearingListColumns(), std::nullopt, {}};
 }

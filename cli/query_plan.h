@@ -36,6 +36,7 @@ struct QueryPlan {
     bool readFailed = false;
 };
 
+// Not for measure, which has no statement of its own (runMeasure).
 // `database` is read only by the designation lookup, which needs the catalogue's rows to
 // know which designations the typed text stands for.
 QueryPlan planQuery(const Invocation& invocation, catalogue::CatalogueDatabase& database);

@@ -6,12 +6,12 @@
 
 #include "catalogue/catalogue_database.h"
 #include "cli/argument_parser.h"
+#include "cli/measure_command.h"
 #include "cli/output_formats.h"
 #include "cli/query_plan.h"
 #include "cli/result_rows.h"
 #include "cli/usage_text.h"
 #include "query/search_messages.h"
-#include "query/table_text/delimited_text.h"
 
 namespace lz::query_cli {
 namespace {
@@ -19,24 +19,15 @@ namespace {
 // The window says this when the catalogue does not open.
 constexpr std::string_view kConnectionFailedMessage = "连接失败";
 
-std::string formatted(OutputFormat format, const ListColumns& columns, const Rows& rows) {
-    switch (format) {
-        case OutputFormat::Csv:
-            return query::text::csvDocument(columns.headings, rows);
-        case OutputFormat::Json:
-            return jsonText(columns.headings, rows);
-        case OutputFormat::Table:
-            break;
-    }
-    return tableText(columns.headings, rows);
-}
-
 int search(const Invocation& invocation, std::span<const std::byte> catalogueImage,
            std::ostream& out, std::ostream& err) {
     catalogue::CatalogueDatabase database;
     if (!database.openImage(catalogueImage)) {
         err << kProgramName << ": " << kConnectionFailedMessage << '\n';
         return kExitCatalogueFailed;
+    }
+    if (invocation.subcommand == Subcommand::Measure) {
+        return runMeasure(invocation, database, out, err);
     }
     const QueryPlan plan = planQuery(invocation, database);
     if (!plan.refusal.empty()) {
@@ -60,7 +51,7 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
     // As the window keeps the rows it listed before a failure, they are printed; the status
     // says the list may be incomplete.
     if (!read.rows.empty()) {
-        out << formatted(invocation.format, plan.columns, read.rows);
+        out << formattedRows(invocation.format, plan.columns.headings, read.rows);
     }
     if (read.failed) {
         err << kProgramName << ": " << query::kReadFailedMessage << '\n';

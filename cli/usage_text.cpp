@@ -17,6 +17,9 @@ Commands:
   domestic        prices of domestic bearings by model and maker
   lookup TEXT     bearings by a designation in any brand's writing, and those sharing its
                   new designation
+  measure INNER OUTER [WIDTH]
+                  bearings by sizes measured on a bearing (a caliper reading, in mm or
+                  inches), nearest first, with their deviations
 
 Options (before or after the command):
   --format FORMAT  table (the default: aligned columns for a terminal), csv (as the
@@ -30,7 +33,8 @@ Texts are used exactly as typed, without trimming; "%" and "_" in a searched par
 wildcards (any run of characters, any one character). "--" ends the options, so that a
 text beginning with "-" can follow.
 
-Exit status: 0 rows were found; 1 no row matches (the message goes to standard error);
+Exit status: 0 rows were found; 1 no row matches (the message goes to standard error;
+measure prints the nearest rows all the same);
 2 bad usage, or nothing to search for; 3 the catalogue cannot be opened, or fails while
 the rows are read (those read before are printed); 4 the output cannot be written.
 )";
@@ -116,6 +120,41 @@ Options:
 An empty TEXT is refused with the message "查询内容不能为空！" (exit status 2).
 )";
 
+constexpr std::string_view kMeasureUsage =
+    R"(Usage: lingzhou-query measure [--unit mm|inch] [--tolerance MM] [--width-tolerance MM]
+                              [--type TYPE] INNER OUTER [WIDTH]
+
+Bearings by measured size: INNER is the bore d, OUTER the outer diameter D and WIDTH the
+width B (optional), as read off a worn bearing with a caliper. Every bearing whose sizes
+lie within tolerance is listed, nearest first: by the largest deviation relative to its
+tolerance, then the commoner nominal size, then the sum of the relative deviations, then
+by size. Rows of one nominal size (d × D × B) stand together. The columns are those of
+the bearing list and "偏差", the deviation: measured minus nominal, in the unit each size
+was given in ("d -0.020, D +0.020, B 0.000 mm"); an inch nominal (each size a whole number
+of 1/64 in, within 0.01 mm) is marked "英制".
+
+Sizes: decimals ("24.98", "1.375"), fractions ("3/4") and whole numbers with a fraction
+("1-3/8", or "1 3/8" quoted as one argument), each optionally followed by its unit ("mm",
+"in", "inch" or '"'); a unit written after a size wins over --unit. Letters, zero,
+negative sizes, "nan", "inf", exponents ("1e300") and an OUTER not larger than INNER are
+refused, each with its message (exit status 2).
+
+Options:
+  --unit UNIT             mm (the default) or inch: the unit of sizes written without one
+  --tolerance MM          the tolerance on INNER and OUTER, in millimetres unless a unit
+                          is written ("0.004in"); default 0.10, from 0.001 to 10
+  --width-tolerance MM    the tolerance on WIDTH; default twice --tolerance (0.20)
+  --type TYPE             only bearings of this type, such as 深沟球轴承; 全部 (the default)
+                          for every type
+  --format FORMAT, --print-sql, -h: as for the program (lingzhou-query --help); with
+  --print-sql, the statement that reads the rows found
+
+Rows whose catalogue sizes are no positive numbers cannot be found by size; their number
+is told on standard error. When no bearing lies within tolerance, "容差内无匹配，以下为最
+接近的型号" goes to standard error, the nearest 20 rows are printed all the same, and the
+exit status is 1.
+)";
+
 }  // namespace
 
 std::string_view usageText(std::optional<Subcommand> subcommand) {
@@ -133,6 +172,8 @@ std::string_view usageText(std::optional<Subcommand> subcommand) {
             return kDomesticUsage;
         case Subcommand::Lookup:
             return kLookupUsage;
+        case Subcommand::Measure:
+            return kMeasureUsage;
     }
     return kProgramUsage;
 }

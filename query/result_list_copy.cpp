@@ -17,9 +17,10 @@ void copyResultList(ui::Window& mainWindow, const ResultList& list) {
     text::appendTabSeparatedLine(text, listHeadings(mainWindow, list));
     std::vector<std::string> cells;
     const int selected = mainWindow.selectedRow(list.listName);
-    const int first = selected >= 0 ? selected : 0;
-    const int end = selected >= 0 ? selected + 1 : mainWindow.rowCount(list.listName);
-    for (int row = first; row < end; ++row) {
+    // The whole list in the order it is shown, sorted or not.
+    const std::vector<int> rows =
+        selected >= 0 ? std::vector<int>{selected} : mainWindow.rowsInShownOrder(list.listName);
+    for (const int row : rows) {
         readListRow(mainWindow, list, row, cells);
         text::appendTabSeparatedLine(text, cells);
     }

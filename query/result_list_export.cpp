@@ -76,10 +76,11 @@ std::string resultListCsv(const ui::Window& mainWindow, const ResultList& list) 
     constexpr auto kCells = text::CsvCells::ShownAsText;
     std::string csv(text::kUtf8ByteOrderMark);
     text::appendCsvRecord(csv, listHeadings(mainWindow, list), kCells);
-    const int rows = mainWindow.rowCount(list.listName);
-    csv.reserve(csv.size() + static_cast<std::size_t>(rows) * 128);
+    // In the order the list shows its rows, sorted or not.
+    const std::vector<int> rows = mainWindow.rowsInShownOrder(list.listName);
+    csv.reserve(csv.size() + rows.size() * 128);
     std::vector<std::string> cells;
-    for (int row = 0; row < rows; ++row) {
+    for (const int row : rows) {
         readListRow(mainWindow, list, row, cells);
         text::appendCsvRecord(csv, cells, kCells);
     }

@@ -36,7 +36,8 @@ MAY_INCLUDE = {
 
 # Folders (or subfolders) whose files must not reach Qt at all, directly or through ours.
 QT_FREE = [
-    "catalogue", "designation", "cli", "query/sql", "query/table_text", "shop/store", "shop/quote"
+    "catalogue", "designation", "cli", "query/sql", "query/table_text", "query/sizes",
+    "shop/store", "shop/quote",
 ]
 
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "ui/list_model.h"
+#include "ui/list_sort_model.h"
 #include "ui/qt_conversions.h"
 
 namespace lz::ui {
@@ -17,17 +18,26 @@ QStringList titlesOf(const std::vector<ListColumn>& columns) {
     return titles;
 }
 
+std::vector<ColumnSort> sortsOf(const std::vector<ListColumn>& columns) {
+    std::vector<ColumnSort> sorts;
+    for (const ListColumn& column : columns) {
+        sorts.push_back(column.sort);
+    }
+    return sorts;
+}
+
 }  // namespace
 
 ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
-    : QTableView(parent), model_(new ListModel(this, titlesOf(columns))) {
-    setModel(model_);
+    : QTableView(parent),
+      model_(new ListModel(this, titlesOf(columns))),
+      order_(new ListSortModel(this, *model_, sortsOf(columns))) {
+    setModel(order_);
     setFocusPolicy(Qt::ClickFocus);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::EditKeyPressed);
     setShowGrid(true);
-    setSortingEnabled(false);
     setWordWrap(false);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -39,7 +49,6 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
 
     QHeaderView* header = horizontalHeader();
     header->setSectionsClickable(true);
-    header->setSortIndicatorShown(false);
     header->setSectionsMovable(true);
     header->setHighlightSections(false);
     header->setStretchLastSection(false);
@@ -47,6 +56,10 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
     for (std::size_t i = 0; i < columns.size(); ++i) {
         header->resizeSection(static_cast<int>(i), columns[i].width);
     }
+    // Unsorted until a heading is clicked; the header then flips the order on every further
+    // click of the same heading and has the view sort by it.
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    setSortingEnabled(true);
 
     // Keep the selected row highlighted when another control has the focus.
     QPalette colours = palette();
@@ -54,6 +67,31 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
         colours.setColor(QPalette::Inactive, role, colours.color(QPalette::Active, role));
     }
     setPalette(colours);
+}
+
+void ListView::clearRows() {
+    model_->clearRows();
+    horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+}
+
+int ListView::rowAt(const QModelIndex& index) const {
+    const QModelIndex row = order_->mapToSource(index);
+    return row.isValid() ? row.row() : -1;
+}
+
+QModelIndex ListView::indexOfRow(int row, int column) const {
+    return order_->mapFromSource(model_->index(row, column));
+}
+
+std::vector<int> ListView::rowsInShownOrder() const {
+    model_->publishPendingRows();
+    std::vector<int> rows;
+    const int count = order_->rowCount();
+    rows.reserve(static_cast<std::size_t>(count));
+    for (int position = 0; position < count; ++position) {
+        rows.push_back(order_->mapToSource(order_->index(position, 0)).row());
+    }
+    return rows;
 }
 
 void ListView::setCurrentRowHandler(std::function<void()> handler) {

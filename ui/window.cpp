@@ -52,7 +52,7 @@ ListView* listOf(const WindowWidgets& widgets, std::string_view list) {
 void Window::clearRows(std::string_view list) {
     if (WindowWidgets::Control* control = widgets_->find(list, ControlKind::ListView)) {
         ++control->generation;
-        static_cast<ListView*>(control->widget)->rows().clearRows();
+        static_cast<ListView*>(control->widget)->clearRows();
     }
 }
 
@@ -88,7 +88,7 @@ int Window::selectedRow(std::string_view list) const {
         return -1;
     }
     const QModelIndexList rows = view->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.front().row();
+    return rows.isEmpty() ? -1 : view->rowAt(rows.front());
 }
 
 void Window::selectRow(std::string_view list, int row) {
@@ -102,8 +102,12 @@ void Window::selectRow(std::string_view list, int row) {
         return;
     }
     view->selectionModel()->setCurrentIndex(
-        view->rows().index(row, 0),
-        QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        view->indexOfRow(row), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+std::vector<int> Window::rowsInShownOrder(std::string_view list) const {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr ? view->rowsInShownOrder() : std::vector<int>();
 }
 
 std::uint64_t Window::listGeneration(std::string_view list) const {

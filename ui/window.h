@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/window_template.h"
 
@@ -33,7 +34,9 @@ public:
     const WindowTemplate& windowTemplate() const;
     std::string_view name() const;
 
-    // List views.
+    // List views. A row is named by its index in the order the rows were appended, whatever
+    // order a click on a heading shows them in; the selected row is the one the user sees
+    // selected.
     void clearRows(std::string_view list);
     int appendRow(std::string_view list);  // the new row's index
     // Appends a row holding `texts`, column 0 first, as appendRow and setCellText would.
@@ -43,6 +46,8 @@ public:
     std::string cellText(std::string_view list, int row, int column) const;
     int selectedRow(std::string_view list) const;  // -1 when none
     void selectRow(std::string_view list, int row);
+    // Every row (by index) in the order shown, top first.
+    std::vector<int> rowsInShownOrder(std::string_view list) const;
     // Grows with every clearRows of the list, so a running fill can tell that a newer fill
     // of the same list has started meanwhile.
     std::uint64_t listGeneration(std::string_view list) const;

@@ -49,9 +49,14 @@ struct FontSettings {
 enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Center, Bottom };
 
+// How a list view sorts by a column when its heading is clicked: numbers as numbers, texts
+// in Chinese collation.
+enum class ColumnSort { Text, Number };
+
 struct ListColumn {
     std::string_view title{};
     int width = 0;
+    ColumnSort sort = ColumnSort::Text;
 };
 
 // A toolbar entry: a separator, or a button with a picture number of the image list.

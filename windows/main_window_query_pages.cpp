@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -23,13 +24,18 @@ constexpr int kBearingSearchPage = 0;
 constexpr int kImportedPricePage = 1;
 constexpr int kDomesticPricePage = 2;
 
-// A result list's columns: its shared headings, each with the width it has on the page.
+// A result list's columns: its shared headings, each with the width it has on the page; the
+// columns `numbers` names sort as numbers, the others as texts.
 template <std::size_t N>
 std::vector<ui::ListColumn> listColumns(const std::array<std::string_view, N>& headings,
-                                        const std::array<int, N>& widths) {
+                                        const std::array<int, N>& widths,
+                                        std::initializer_list<std::size_t> numbers) {
     std::vector<ui::ListColumn> columns;
     for (std::size_t i = 0; i < N; ++i) {
-        columns.push_back({headings[i], widths[i]});
+        columns.push_back({headings[i], widths[i], ui::ColumnSort::Text});
+    }
+    for (const std::size_t column : numbers) {
+        columns[column].sort = ui::ColumnSort::Number;
     }
     return columns;
 }
@@ -233,7 +239,8 @@ std::vector<ControlTemplate> bearingSearchPageControls() {
          .geometry = {3, 142, 780, 401},
          .container = kMainPages,
          .page = kBearingSearchPage,
-         .columns = listColumns(kBearingListHeadings, {50, 120, 80, 80, 60, 60, 60, 50, 100, 260})},
+         .columns = listColumns(kBearingListHeadings, {50, 120, 80, 80, 60, 60, 60, 50, 100, 260},
+                                {0, 4, 5, 6})},  // ID and the sizes
     };
 }
 
@@ -283,7 +290,8 @@ std::vector<ControlTemplate> importedPricePageControls() {
          .geometry = {3, 39, 813, 504},
          .container = kMainPages,
          .page = kImportedPricePage,
-         .columns = listColumns(kImportedPriceListHeadings, {50, 120, 200, 200, 200})},
+         .columns = listColumns(kImportedPriceListHeadings, {50, 120, 200, 200, 200},
+                                {0, 3, 4})},  // 编号, prices
     };
 }
 
@@ -337,7 +345,8 @@ std::vector<ControlTemplate> domesticPricePageControls() {
          .geometry = {3, 40, 780, 503},
          .container = kMainPages,
          .page = kDomesticPricePage,
-         .columns = listColumns(kDomesticPriceListHeadings, {50, 120, 120, 180, 180, 100})},
+         .columns = listColumns(kDomesticPriceListHeadings, {50, 120, 120, 180, 180, 100},
+                                {0, 3, 4})},  // 编号, prices
     };
 }
 

@@ -291,7 +291,9 @@ TEST_F(WindowBuildTest, OnlyTheFirstColumnIsEditableAndItsEditIsKept) {
     EXPECT_EQ(window.cellText("列表", 0, 0), "6206");
 }
 
-TEST_F(WindowBuildTest, HeaderClickChangesNeitherOrderNorContent) {
+// A heading click sorts what the view shows; the rows keep their indexes. Rows appended or
+// changed while sorted take their sorted places; clearing the rows ends the sort.
+TEST_F(WindowBuildTest, HeaderClickSortsTheViewAndNotTheRows) {
     Window& window = openSample();
     window.setCurrentPage("选择夹", 1);
     for (const char* id : {"3", "1", "2"}) {
@@ -299,12 +301,37 @@ TEST_F(WindowBuildTest, HeaderClickChangesNeitherOrderNorContent) {
     }
     auto* view = qobject_cast<QTableView*>(window.widgetForTesting("列表"));
     QHeaderView* header = view->horizontalHeader();
+    const auto shownIds = [&] {
+        std::vector<std::string> ids;
+        for (const int row : window.rowsInShownOrder("列表")) {
+            ids.push_back(window.cellText("列表", row, 0));
+        }
+        return ids;
+    };
+    using Ids = std::vector<std::string>;
+    EXPECT_EQ(shownIds(), (Ids{"3", "1", "2"}));
     click(header->viewport(), QPoint(header->sectionPosition(0) + 10, header->height() / 2));
-    click(header->viewport(), QPoint(header->sectionPosition(1) + 10, header->height() / 2));
+    EXPECT_EQ(shownIds(), (Ids{"1", "2", "3"}));
+    EXPECT_EQ(view->model()->index(0, 0).data().toString(), QString("1"));
+    click(header->viewport(), QPoint(header->sectionPosition(0) + 10, header->height() / 2));
+    EXPECT_EQ(shownIds(), (Ids{"3", "2", "1"}));
     EXPECT_EQ(window.cellText("列表", 0, 0), "3");
     EXPECT_EQ(window.cellText("列表", 1, 0), "1");
     EXPECT_EQ(window.cellText("列表", 2, 0), "2");
-    EXPECT_EQ(view->visualRect(view->model()->index(0, 0)).top(), 0);  // row 0 still on top
+
+    window.appendRow("列表", std::vector<std::string>{"25"});
+    EXPECT_EQ(shownIds(), (Ids{"3", "25", "2", "1"}));  // texts: "25" between "3" and "2"
+    window.setCellText("列表", 1, 0, "0");              // the row holding "1"
+    EXPECT_EQ(shownIds(), (Ids{"3", "25", "2", "0"}));
+    window.setCellText("列表", 1, 0, "4");
+    EXPECT_EQ(shownIds(), (Ids{"4", "3", "25", "2"}));
+
+    window.clearRows("列表");
+    for (const char* id : {"3", "1", "2"}) {
+        window.appendRow("列表", std::vector<std::string>{id});
+    }
+    EXPECT_EQ(shownIds(), (Ids{"3", "1", "2"}));
+    EXPECT_EQ(header->sortIndicatorSection(), -1);
 }
 
 TEST_F(WindowBuildTest, RightClickInTheListIsRaised) {
