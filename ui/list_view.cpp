@@ -22,6 +22,16 @@ QStringList titlesOf(const std::vector<ListColumn>& columns) {
 ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
     : QTableView(parent), model_(new ListModel(this, titlesOf(columns))) {
     setModel(model_);
+    // A heading row spans every column; spans are the view's, so they follow the rows.
+    connect(model_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) {
+                for (int row = first; row <= last; ++row) {
+                    if (model_->isHeadingRow(row)) {
+                        setSpan(row, 0, 1, model_->columnCount());
+                    }
+                }
+            });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] { clearSpans(); });
     setFocusPolicy(Qt::ClickFocus);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -70,10 +80,15 @@ void ListView::setRightClickHandler(std::function<void()> handler) {
             [handler = std::move(handler)](const QPoint&) { handler(); });
 }
 
-// Only double clicks that land on a row; the press before it has selected that row.
+// Only double clicks that land on a row; the press before it has selected that row. A
+// heading is no row of its own.
 void ListView::setRowDoubleClickHandler(std::function<void()> handler) {
     connect(this, &QAbstractItemView::doubleClicked, this,
-            [handler = std::move(handler)](const QModelIndex&) { handler(); });
+            [this, handler = std::move(handler)](const QModelIndex& index) {
+                if (!model_->isHeadingRow(index.row())) {
+                    handler();
+                }
+            });
 }
 
 void ListView::setCopyHandler(std::function<void()> handler) {

@@ -111,6 +111,33 @@ std::uint64_t Window::listGeneration(std::string_view list) const {
     return control != nullptr ? control->generation : 0;
 }
 
+int Window::appendHeadingRow(std::string_view list, std::string_view text) {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr ? view->rows().appendHeadingRow(text) : -1;
+}
+
+bool Window::isHeadingRow(std::string_view list, int row) const {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr && view->rows().isHeadingRow(row);
+}
+
+void Window::setRowKey(std::string_view list, int row, std::int64_t key) {
+    if (ListView* view = listOf(*widgets_, list)) {
+        view->rows().setRowKey(row, key);
+    }
+}
+
+std::optional<std::int64_t> Window::rowKey(std::string_view list, int row) const {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr ? view->rows().rowKey(row) : std::nullopt;
+}
+
+void Window::showRowsNow(std::string_view list) {
+    if (ListView* view = listOf(*widgets_, list)) {
+        view->rows().publishPendingRows();
+    }
+}
+
 std::string Window::text(std::string_view control) const {
     const WindowWidgets::Control* found = widgets_->find(control);
     if (found == nullptr) {

@@ -30,8 +30,9 @@ public:
     // Opens a window: an open window of the same template name is restored when minimised
     // and activated otherwise, and returned as it is. Otherwise the window is built (window,
     // controls in template order, created event, moved/resized, then shown). With `modal`,
-    // the other windows are disabled while it is open. nullptr when it cannot be built, or
-    // when its created event closed it.
+    // the other windows are disabled while it is open; a tool window (the template's
+    // ownerWindow open) is never modal. nullptr when it cannot be built, or when its created
+    // event closed it.
     Window* open(const WindowTemplate& windowTemplate, bool modal = false);
 
     Window* find(std::string_view name) const;
@@ -58,5 +59,12 @@ struct Point {
     int x = 0, y = 0;
 };
 Point centredPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight);
+
+// The top-left corner of a tool window of an outer size beside its owner (both outer
+// rectangles, in screen coordinates): its top level with the owner's, against the owner's
+// right side when it fits on the screen there, else against its left side, else against
+// the edge of the screen on the side with more room, overlapping the owner as little as it
+// must. Never beyond the screen's left or top edge.
+Point besidePosition(Rect screen, Rect owner, int outerWidth, int outerHeight);
 
 }  // namespace lz::ui
