@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCursor>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -152,6 +153,9 @@ std::string Window::text(std::string_view control) const {
     if (auto* combo = qobject_cast<QComboBox*>(found->widget)) {
         return toUtf8(combo->currentText());
     }
+    if (auto* label = qobject_cast<QLabel*>(found->widget)) {
+        return toUtf8(label->text());
+    }
     assert(!"text of a control that has none");
     return {};
 }
@@ -168,6 +172,8 @@ void Window::setText(std::string_view control, std::string_view text) {
         box->setPlainText(captionText(text));
     } else if (auto* combo = qobject_cast<QComboBox*>(found->widget)) {
         combo->setEditText(toQString(text));
+    } else if (auto* label = qobject_cast<QLabel*>(found->widget)) {
+        label->setText(captionText(text));
     } else {
         assert(!"text of a control that has none");
     }

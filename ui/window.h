@@ -60,7 +60,8 @@ public:
     // shows its rows at once through this instead of waiting for the next batch.
     void showRowsNow(std::string_view list);
 
-    // Edit boxes and combo boxes (the text of a combo box is its edit field's text).
+    // Edit boxes, combo boxes (the text of a combo box is its edit field's text) and labels
+    // (their caption; line breaks read back as "\n").
     std::string text(std::string_view control) const;
     void setText(std::string_view control, std::string_view text);
 

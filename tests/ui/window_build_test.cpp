@@ -423,6 +423,15 @@ TEST_F(WindowBuildTest, LabelPressCarriesPositionAndKeyState) {
     EXPECT_EQ(presses[0].args.keyState, 1 + 4);
 }
 
+TEST_F(WindowBuildTest, ALabelsCaptionCanBeReadAndReplaced) {
+    Window& window = openSample();
+    EXPECT_EQ(window.text("标签"), "横幅\n第二行");
+    window.setText("标签", "找到 3 个\r\n第二行");
+    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetForTesting("标签"))->text(),
+              QString("找到 3 个\n第二行"));
+    EXPECT_EQ(window.text("标签"), "找到 3 个\n第二行");
+}
+
 TEST_F(WindowBuildTest, ButtonsAndMenuItemsRaiseTheirEvents) {
     Window& window = openSample();
     click(window.widgetForTesting("按钮1"), QPoint(5, 5));
