@@ -11,12 +11,13 @@ namespace {
 using query::sql::DomesticModelColumn;
 using query::sql::SingleField;
 
-constexpr std::array<std::pair<std::string_view, Subcommand>, 5> kSubcommands = {{
+constexpr std::array<std::pair<std::string_view, Subcommand>, 6> kSubcommands = {{
     {"bearing", Subcommand::Bearing},
     {"combined", Subcommand::Combined},
     {"imported", Subcommand::Imported},
     {"domestic", Subcommand::Domestic},
     {"lookup", Subcommand::Lookup},
+    {"decode", Subcommand::Decode},
 }};
 
 constexpr std::array<std::pair<std::string_view, SingleField>, 5> kFields = {{
@@ -50,7 +51,8 @@ std::optional<OutputFormat> formatNamed(std::string_view name) {
 }
 
 bool takesText(Subcommand subcommand) {
-    return subcommand == Subcommand::Bearing || subcommand == Subcommand::Lookup;
+    return subcommand == Subcommand::Bearing || subcommand == Subcommand::Lookup ||
+           subcommand == Subcommand::Decode;
 }
 
 // Walks the arguments once; the first problem found ends the walk.
@@ -174,6 +176,7 @@ private:
             case Subcommand::Domestic:
                 return domesticOption(name, attached);
             case Subcommand::Lookup:
+            case Subcommand::Decode:
                 return false;
         }
         return false;

@@ -10,8 +10,9 @@
 
 namespace lz::query_cli {
 
-// The searches of the command line, each the twin of one search of the window.
-enum class Subcommand { Bearing, Combined, Imported, Domestic, Lookup };
+// The searches of the command line, each the twin of one search of the window, and decode,
+// the window's 型号解读.
+enum class Subcommand { Bearing, Combined, Imported, Domestic, Lookup, Decode };
 
 enum class OutputFormat { Table, Csv, Json };
 
@@ -23,7 +24,7 @@ struct Invocation {
     OutputFormat format = OutputFormat::Table;
     bool printSql = false;
 
-    // bearing and lookup: the typed text.
+    // bearing, lookup and decode: the typed text.
     std::string text;
     query::sql::SingleField field = query::sql::SingleField::NewDesignation;
     bool exact = false;
