@@ -57,7 +57,7 @@ inline constexpr std::array<AssistantColumn, 7> kAssistantColumns = {{
     {catalogue::kBearingListHeadings[4], 34, AssistantColumnSource::BearingField, "njin"},
     {catalogue::kBearingListHeadings[5], 34, AssistantColumnSource::BearingField, "wjin"},
     {catalogue::kBearingListHeadings[6], 34, AssistantColumnSource::BearingField, "gdu"},
-    {catalogue::kDifferenceHeading, 270, AssistantColumnSource::Difference},
+    {catalogue::kDifferenceHeading, 262, AssistantColumnSource::Difference},
 }};
 
 const ui::WindowTemplate& designationAssistantWindowTemplate();
