@@ -16,8 +16,10 @@ namespace {
 using windows::AssistantColumnSource;
 using windows::kAssistantColumns;
 
+// Every row read holds these first, then the columns' fields.
 constexpr std::string_view kNumberField = "bh";
 constexpr std::string_view kBoreField = "njin";
+constexpr std::size_t kNumberAt = 0, kBoreAt = 1;
 
 std::string_view groupHeading(designation::LookupGroup group) {
     switch (group) {
@@ -71,7 +73,7 @@ RowTexts readRows(catalogue::CatalogueDatabase& database, const designation::Gro
         for (const std::string_view field : fields) {
             texts.push_back(catalogue::fieldText(database.ReadColByName(handle, field)));
         }
-        if (const auto number = bearingNumberOf(texts.front())) {
+        if (const auto number = bearingNumberOf(texts[kNumberAt])) {
             rows.byNumber.emplace(*number, std::move(texts));
         }
     }
@@ -136,7 +138,7 @@ AssistantListing fillAssistantList(ui::Window& assistant, catalogue::CatalogueDa
         ++listing.bearings;
         if (entry.group == designation::LookupGroup::SameBearing &&
             entry.reading < listing.boreOfReading.size() && !listing.boreOfReading[entry.reading]) {
-            listing.boreOfReading[entry.reading] = record->second[1];  // kBoreField
+            listing.boreOfReading[entry.reading] = record->second[kBoreAt];
         }
     }
     assistant.showRowsNow(list);
