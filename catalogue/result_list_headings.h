@@ -16,4 +16,9 @@ inline constexpr std::array<std::string_view, 5> kImportedPriceListHeadings = {
 inline constexpr std::array<std::string_view, 6> kDomesticPriceListHeadings = {
     "编号", "旧型号", "新型号", "不含税价格（元）", "含税价格（元）", "厂家"};
 
+// A lookup by designation says of each bearing found how it differs from the designation
+// looked up ("游隙 C3 → 普通"), under this heading: in the 型号助手 window's list and as the
+// last column of the command line's lookup.
+inline constexpr std::string_view kDifferenceHeading = "差异";
+
 }  // namespace lz::catalogue

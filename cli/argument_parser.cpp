@@ -11,13 +11,14 @@ namespace {
 using query::sql::DomesticModelColumn;
 using query::sql::SingleField;
 
-constexpr std::array<std::pair<std::string_view, Subcommand>, 6> kSubcommands = {{
+constexpr std::array<std::pair<std::string_view, Subcommand>, 7> kSubcommands = {{
     {"bearing", Subcommand::Bearing},
     {"combined", Subcommand::Combined},
     {"imported", Subcommand::Imported},
     {"domestic", Subcommand::Domestic},
     {"lookup", Subcommand::Lookup},
     {"measure", Subcommand::Measure},
+    {"decode", Subcommand::Decode},
 }};
 
 constexpr std::array<std::pair<std::string_view, SingleField>, 5> kFields = {{
@@ -51,7 +52,8 @@ std::optional<OutputFormat> formatNamed(std::string_view name) {
 }
 
 bool takesText(Subcommand subcommand) {
-    return subcommand == Subcommand::Bearing || subcommand == Subcommand::Lookup;
+    return subcommand == Subcommand::Bearing || subcommand == Subcommand::Lookup ||
+           subcommand == Subcommand::Decode;
 }
 
 std::optional<sizes::LengthUnit> unitNamed(std::string_view name) {
@@ -201,6 +203,7 @@ private:
             case Subcommand::Domestic:
                 return domesticOption(name, attached);
             case Subcommand::Lookup:
+            case Subcommand::Decode:
                 return false;
             case Subcommand::Measure:
                 return measureOption(name, attached);

@@ -11,9 +11,9 @@
 
 namespace lz::query_cli {
 
-// The searches of the command line, each the twin of one search of the window.
-// measure has no twin yet: it lists bearings by a measured size, nearest first.
-enum class Subcommand { Bearing, Combined, Imported, Domestic, Lookup, Measure };
+// The searches of the command line, each the twin of one search of the window; decode, the
+// window's 型号解读; and measure, which lists bearings by a measured size, nearest first.
+enum class Subcommand { Bearing, Combined, Imported, Domestic, Lookup, Decode, Measure };
 
 enum class OutputFormat { Table, Csv, Json };
 
@@ -25,7 +25,7 @@ struct Invocation {
     OutputFormat format = OutputFormat::Table;
     bool printSql = false;
 
-    // bearing and lookup: the typed text.
+    // bearing, lookup and decode: the typed text.
     std::string text;
     query::sql::SingleField field = query::sql::SingleField::NewDesignation;
     bool exact = false;

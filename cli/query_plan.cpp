@@ -1,5 +1,7 @@
 #include "cli/query_plan.h"
 
+#include <algorithm>
+#include <array>
 #include <utility>
 
 #include "catalogue/result_list_headings.h"
@@ -35,16 +37,33 @@ Invocation withHalfWidthTexts(Invocation invocation) {
     return invocation;
 }
 
+constexpr std::array<std::string_view, catalogue::kBearingListHeadings.size() + 1> kLookupHeadings =
+    [] {
+        std::array<std::string_view, catalogue::kBearingListHeadings.size() + 1> headings{};
+        std::copy(catalogue::kBearingListHeadings.begin(), catalogue::kBearingListHeadings.end(),
+                  headings.begin());
+        headings.back() = catalogue::kDifferenceHeading;
+        return headings;
+    }();
+
 // The window refuses text without letters or digits ("-", blanks) as empty: its key is.
 QueryPlan planLookup(const std::string& text, catalogue::CatalogueDatabase& database) {
     if (designation::designationKey(text).empty()) {
-        return {bearingListColumns(), std::nullopt, query::kEmptySearchMessage};
+        return {lookupListColumns(), std::nullopt, query::kEmptySearchMessage};
     }
     LookupStatement lookup = designationLookupStatement(database, text);
-    return {bearingListColumns(), std::move(lookup.statement), {}, lookup.readFailed};
+    return {lookupListColumns(),
+            std::move(lookup.statement),
+            {},
+            lookup.readFailed,
+            std::move(lookup.differenceById)};
 }
 
 }  // namespace
+
+ListColumns lookupListColumns() {
+    return {kLookupHeadings, query::kBearingFields};
+}
 
 ListColumns bearingListColumns() {
     return {catalogue::kBearingListHeadings, query::kBearingFields};
@@ -86,6 +105,8 @@ QueryPlan planQuery(const Invocation& given, catalogue::CatalogueDatabase& datab
             return planLookup(invocation.text, database);
         case Subcommand::Measure:
             break;  // no statement of its own: see runMeasure
+        case Subcommand::Decode:
+            break;
     }
     return {bearingListColumns(), std::nullopt, {}};
 }

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "cli/invocation.h"
 
@@ -14,13 +15,16 @@ class CatalogueDatabase;
 namespace lz::query_cli {
 
 // The columns of the window's list a search fills: its headings and, for each, the field it
-// shows.
+// shows. A heading beyond the fields is the lookup's "差异", added to each row after it is
+// read.
 struct ListColumns {
     std::span<const std::string_view> headings;
     std::span<const std::string_view> fields;
 };
 
 ListColumns bearingListColumns();
+// The bearing list's columns and "差异" last.
+ListColumns lookupListColumns();
 ListColumns importedPriceListColumns();
 ListColumns domesticPriceListColumns();
 
@@ -32,13 +36,16 @@ struct QueryPlan {
     std::optional<std::string> statement;
     std::string_view refusal;  // the window's empty-input message, when it refuses
     // The catalogue rows needed to compose the statement could not be read (the lookup's
-    // key index): there is no statement, and no saying whether anything matches.
+    // index): there is no statement, and no saying whether anything matches.
     bool readFailed = false;
+    // The lookup's "差异" of each row, by the text of its first column (the ID).
+    std::unordered_map<std::string, std::string> differenceById{};
 };
 
 // Not for measure, which has no statement of its own (runMeasure).
 // `database` is read only by the designation lookup, which needs the catalogue's rows to
-// know which designations the typed text stands for.
+// know which designations the typed text stands for. Not for decode, which runs no
+// statement.
 QueryPlan planQuery(const Invocation& invocation, catalogue::CatalogueDatabase& database);
 
 }  // namespace lz::query_cli

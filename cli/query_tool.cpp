@@ -6,11 +6,15 @@
 
 #include "catalogue/catalogue_database.h"
 #include "cli/argument_parser.h"
+#include "cli/decode_output.h"
+#include "cli/designation_lookup.h"
 #include "cli/measure_command.h"
 #include "cli/output_formats.h"
 #include "cli/query_plan.h"
 #include "cli/result_rows.h"
 #include "cli/usage_text.h"
+#include "designation/designation_key.h"
+#include "designation/reading.h"
 #include "query/search_messages.h"
 
 namespace lz::query_cli {
@@ -18,6 +22,42 @@ namespace {
 
 // The window says this when the catalogue does not open.
 constexpr std::string_view kConnectionFailedMessage = "连接失败";
+
+// The readings of the text: no statement runs, but the catalogue's knowledge reads them.
+int decode(const Invocation& invocation, catalogue::CatalogueDatabase& database, std::ostream& out,
+           std::ostream& err) {
+    if (invocation.printSql) {
+        err << kProgramName << ": decode runs no statement; --print-sql does not apply\n";
+        return kExitUsage;
+    }
+    if (designation::designationKey(invocation.text).empty()) {
+        err << kProgramName << ": " << query::kEmptySearchMessage << '\n';
+        return kExitUsage;
+    }
+    const Decoding decoding = decodeDesignation(database, invocation.text);
+    if (decoding.readFailed) {
+        err << kProgramName << ": " << query::kReadFailedMessage << '\n';
+        return kExitCatalogueFailed;
+    }
+    if (decoding.readings.empty()) {
+        err << kProgramName << ": " << designation::kUnrecognizedDesignation << '\n';
+        return kExitNoMatch;
+    }
+    out << decodingText(invocation.format, decoding.readings);
+    return kExitRowsFound;
+}
+
+// The lookup's "差异" after the row's other cells, found by its ID.
+void addDifferences(Rows& rows, const QueryPlan& plan) {
+    if (plan.columns.headings.size() <= plan.columns.fields.size()) {
+        return;
+    }
+    for (std::vector<std::string>& row : rows) {
+        const auto found =
+            row.empty() ? plan.differenceById.end() : plan.differenceById.find(row.front());
+        row.push_back(found != plan.differenceById.end() ? found->second : std::string());
+    }
+}
 
 int search(const Invocation& invocation, std::span<const std::byte> catalogueImage,
            std::ostream& out, std::ostream& err) {
@@ -28,6 +68,9 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
     }
     if (invocation.subcommand == Subcommand::Measure) {
         return runMeasure(invocation, database, out, err);
+    }
+    if (invocation.subcommand == Subcommand::Decode) {
+        return decode(invocation, database, out, err);
     }
     const QueryPlan plan = planQuery(invocation, database);
     if (!plan.refusal.empty()) {
@@ -42,8 +85,9 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
         out << *plan.statement << '\n';
         return kExitRowsFound;
     }
-    const ReadResult read =
+    ReadResult read =
         plan.statement ? readRows(database, *plan.statement, plan.columns.fields) : ReadResult();
+    addDifferences(read.rows, plan);
     if (read.rows.empty() && !read.failed) {
         err << kProgramName << ": " << query::kNoMatchMessage << '\n';
         return kExitNoMatch;

@@ -15,8 +15,10 @@ Commands:
   combined        bearings by inner and outer diameter, width, brand and type
   imported        prices of imported bearings by model and brand
   domestic        prices of domestic bearings by model and maker
-  lookup TEXT     bearings by a designation in any brand's writing, and those sharing its
-                  new designation
+  lookup TEXT     bearings by a designation in any brand's writing, in groups: the same
+                  bearing, then those differing only in codes, then the same size with
+                  other seals; each row says how it differs (差异)
+  decode TEXT     the readings of a designation, its parts and what each means
   measure INNER OUTER [WIDTH]
                   bearings by sizes measured on a bearing (a caliper reading, in mm or
                   inches), nearest first, with their deviations
@@ -33,10 +35,11 @@ Texts are used exactly as typed, without trimming; "%" and "_" in a searched par
 wildcards (any run of characters, any one character). "--" ends the options, so that a
 text beginning with "-" can follow.
 
-Exit status: 0 rows were found; 1 no row matches (the message goes to standard error;
-measure prints the nearest rows all the same);
-2 bad usage, or nothing to search for; 3 the catalogue cannot be opened, or fails while
-the rows are read (those read before are printed); 4 the output cannot be written.
+Exit status: 0 rows were found (decode: the text reads as a designation); 1 no row
+matches, or decode cannot read the text (the message goes to standard error; measure
+prints the nearest rows all the same); 2 bad usage, or nothing to search for; 3 the
+catalogue cannot be opened, or fails while the rows are read (those read before are
+printed); 4 the output cannot be written.
 )";
 
 constexpr std::string_view kBearingUsage =
@@ -108,11 +111,20 @@ With no model and the maker "全部", the query is refused with the window's mes
 constexpr std::string_view kLookupUsage =
     R"(Usage: lingzhou-query lookup TEXT
 
-The window's lookup by any designation: TEXT is a designation as stamped on a bearing, in
-any brand's writing ("6205LLU", "6205 llu", "６２０５ＬＬＵ"). It is compared with the new and
-old designations and the brands' own models of every bearing, regardless of letter case,
-full-width characters, spaces, "-", "/", "." and "·"; the bearings found are listed with
-every bearing that shares their new designation.
+The window's 型号助手: TEXT is a designation as stamped on a bearing or written on an
+order, in any brand's writing ("6205LLU", "6205 llu", "６２０５ＬＬＵ", "NU 205 ECP",
+"180205"), with or without separators and with clearance, cage or grease codes. The
+bearings are listed in three groups, in this order:
+  1. the same bearing: the same standard designation, in any maker's writing (the rows
+     stamped exactly so first), and every bearing whose new, old or maker's designation
+     is TEXT regardless of letter case, full-width characters and separators;
+  2. the same basic designation and sealing, differing only in clearance, tolerance,
+     cage, internal design or other codes, fewest differences first;
+  3. the same size with other seals or snap ring.
+The last column, 差异, says how each row differs from TEXT ("游隙 C3 → 普通",
+"同尺寸，密封不同；密封 -2RS → -2Z"); it is empty for the same bearing. Where TEXT reads
+in several ways ("6052Z": 605-2Z or 6052-Z), the rows of a reading other than the first
+say which ("读作 6052-Z").
 
 Options:
   --format FORMAT, --print-sql, -h: as for the program (lingzhou-query --help)
@@ -155,6 +167,24 @@ is told on standard error. When no bearing lies within tolerance, "容差内无�
 exit status is 1.
 )";
 
+constexpr std::string_view kDecodeUsage =
+    R"(Usage: lingzhou-query decode TEXT
+
+The window's 型号解读: every reading of the designation TEXT, the most likely first, with
+its standard writing and bearing type, its parts each with its meaning ("05" — "内径代号：
+05×5 = 25 mm"), the old Chinese designation (from the catalogue, or worked out by the
+rules) and the bore its code implies.
+
+Options:
+  --format FORMAT  table (the default), csv (one row per part) or json (one object per
+                   reading, its parts an array)
+  -h, --help       display this help
+
+Exit status: 0 the text reads as a designation; 1 it does not ("无法识别的型号" on
+standard error); 2 an empty TEXT ("查询内容不能为空！") or bad usage; 3 the catalogue
+cannot be read.
+)";
+
 }  // namespace
 
 std::string_view usageText(std::optional<Subcommand> subcommand) {
@@ -174,6 +204,8 @@ std::string_view usageText(std::optional<Subcommand> subcommand) {
             return kLookupUsage;
         case Subcommand::Measure:
             return kMeasureUsage;
+        case Subcommand::Decode:
+            return kDecodeUsage;
     }
     return kProgramUsage;
 }

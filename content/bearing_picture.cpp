@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/catalogue_database.h"
 #include "content/selected_bearing.h"
 #include "content/type_pictures.h"
 #include "ui/window.h"
@@ -45,6 +46,30 @@ constexpr ShownField kShownFields[] = {
     {"编辑框7", &SelectedBearing::oldModel},      {"编辑框8", &SelectedBearing::width},
 };
 
+// The bearing table's field behind each column the record copies.
+struct CopiedField {
+    std::string_view field;
+    std::string SelectedBearing::*member;
+};
+
+constexpr CopiedField kCopiedFields[] = {
+    {"btype", &SelectedBearing::type},         {"zhch", &SelectedBearing::name},
+    {"njin", &SelectedBearing::innerDiameter}, {"ppai", &SelectedBearing::brand},
+    {"newno", &SelectedBearing::newModel},     {"wjin", &SelectedBearing::outerDiameter},
+    {"tt", &SelectedBearing::description},     {"oldno", &SelectedBearing::oldModel},
+    {"gdu", &SelectedBearing::width},
+};
+
+// Modeless and without a parent. An open window shows the bearing just asked for, then
+// comes forward (restored when minimised) as the window manager brings an open window.
+void openPictureWindow() {
+    ui::WindowManager& manager = ui::WindowManager::instance();
+    if (ui::Window* open = manager.find(windows::kBearingPictureWindowName)) {
+        initBearingPictureWindow(*open);
+    }
+    manager.open(windows::bearingPictureWindowTemplate());
+}
+
 }  // namespace
 
 void showBearingMenu(ui::Window& mainWindow) {
@@ -60,13 +85,30 @@ void openBearingPicture(ui::Window& mainWindow) {
     for (const CopiedColumn& copied : kCopiedColumns) {
         bearing.*copied.field = mainWindow.cellText(kBearingList, row, copied.column);
     }
-    // Modeless and without a parent. An open window shows the bearing just asked for, then
-    // comes forward (restored when minimised) as the window manager brings an open window.
-    ui::WindowManager& manager = ui::WindowManager::instance();
-    if (ui::Window* open = manager.find(windows::kBearingPictureWindowName)) {
-        initBearingPictureWindow(*open);
+    openPictureWindow();
+}
+
+bool openBearingPictureOfRow(catalogue::CatalogueDatabase& database, std::int32_t bh) {
+    const catalogue::RecordSetHandle handle =
+        database.OpenTable("select * from bearing where bh = " + std::to_string(bh));
+    SelectedBearing read;
+    const bool found = !database.IsEOF(handle);
+    if (found) {
+        for (const CopiedField& copied : kCopiedFields) {
+            read.*copied.member =
+                catalogue::fieldText(database.ReadColByName(handle, copied.field));
+        }
     }
-    manager.open(windows::bearingPictureWindowTemplate());
+    const bool failed = database.HasFailed(handle);
+    if (handle != 0) {
+        database.CloseTable(handle);
+    }
+    if (!found || failed) {
+        return false;
+    }
+    selectedBearing() = std::move(read);
+    openPictureWindow();
+    return true;
 }
 
 void initBearingPictureWindow(ui::Window& pictureWindow) {

@@ -389,4 +389,16 @@ GroupedLookup CanonicalIndex::interchangeable(std::int32_t bh) const {
     return result;
 }
 
+std::string differenceColumnText(const GroupedLookup& found, const LookupEntry& entry) {
+    const std::vector<Reading>& readings = found.readings.readings;
+    if (entry.reading == 0 || entry.reading >= readings.size()) {
+        return entry.difference;
+    }
+    std::string text = "读作 " + canonicalDesignation(readings[entry.reading]);
+    if (!entry.difference.empty()) {
+        text += "；" + entry.difference;
+    }
+    return text;
+}
+
 }  // namespace lz::designation

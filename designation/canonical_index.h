@@ -38,6 +38,11 @@ struct GroupedLookup {
     std::vector<LookupEntry> entries;  // group 1, then 2, then 3; each row once
 };
 
+// The "差异" column of an entry as lists show it: its difference, and, when the text has
+// several readings, the reading that found a row of another than the first ("读作 6052-Z",
+// "读作 6052-Z；密封 -Z → 开式"): the rows of both readings of "6052Z" stand in one group.
+std::string differenceColumnText(const GroupedLookup& found, const LookupEntry& entry);
+
 // Every row of the bearing table by the canonical designation of its common designation
 // (newno), so that "NU 205 E" and "NU205E" are one group and a bearing is found in any
 // maker's spelling that reads as it; beside it the key index (DesignationIndex), which

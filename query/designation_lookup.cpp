@@ -1,40 +1,29 @@
 #include "query/designation_lookup.h"
 
-#include <cstdint>
-#include <optional>
+#include <charconv>
 #include <string>
+#include <vector>
 
 #include "catalogue/catalogue_database.h"
-#include "designation/designation_index.h"
-#include "designation/designation_key.h"
+#include "designation/canonical_index.h"
 #include "query/result_list_fill.h"
 #include "query/result_lists.h"
-#include "query/search_messages.h"
 #include "query/sql/interchange_sql.h"
-#include "ui/message_boxes.h"
 #include "ui/window.h"
-#include "ui/window_manager.h"
-#include "windows/designation_lookup_template.h"
 #include "windows/main_window_template.h"
 
 namespace lz::query {
 namespace {
 
-constexpr int kNewDesignationColumn = 2;  // "新型号"
+constexpr int kIdColumn = 0;
 constexpr int kBearingPage = 0;
-
-// Nothing to list still goes through the fill: an empty statement empties the list and
-// shows the no-match message, as every fill that finds nothing does.
-void fillOrShowNoMatch(ui::Window& mainWindow, const std::optional<std::string>& statement) {
-    fillBearingList(mainWindow, statement.value_or(std::string()));
-}
 
 }  // namespace
 
-const designation::DesignationIndex* designationIndexOf(catalogue::CatalogueDatabase& database) {
+const designation::CanonicalIndex* canonicalIndexOf(catalogue::CatalogueDatabase& database) {
     struct Cached {
         std::uint64_t connection = 0;
-        std::optional<designation::DesignationIndex> index;
+        std::optional<designation::CanonicalIndex> index;
     };
     static Cached cached;
     const std::uint64_t connection = database.connectionSerial();
@@ -42,11 +31,28 @@ const designation::DesignationIndex* designationIndexOf(catalogue::CatalogueData
         return nullptr;
     }
     if (cached.connection != connection) {
-        cached.index = designation::DesignationIndex::build(database);
+        cached.index.reset();  // the old index goes before the new one is built beside it
+        cached.index = designation::CanonicalIndex::build(database);
         // A table that could not be read is tried again next time.
         cached.connection = cached.index ? connection : 0;
     }
     return cached.index ? &*cached.index : nullptr;
+}
+
+std::optional<std::int32_t> bearingNumberOf(std::string_view text) {
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return number;
+}
+
+void listBearingsInOrder(ui::Window& mainWindow, std::span<const std::int32_t> bh) {
+    mainWindow.setCurrentPage(windows::kMainPages, kBearingPage);
+    // Nothing to list still goes through the fill: an empty statement empties the list and
+    // shows the no-match message, as every fill that finds nothing does.
+    fillBearingList(mainWindow, sql::composeBearingRowsInOrder(bh).value_or(std::string()));
 }
 
 void showInterchangeableBearings(ui::Window& mainWindow) {
@@ -54,44 +60,22 @@ void showInterchangeableBearings(ui::Window& mainWindow) {
     if (row < 0) {
         return;
     }
-    const std::string newDesignation =
-        mainWindow.cellText(kBearingList.listName, row, kNewDesignationColumn);
-    fillOrShowNoMatch(mainWindow, sql::composeInterchangeSearch(newDesignation));
-}
-
-void openDesignationLookup(ui::Window&) {
-    ui::WindowManager::instance().open(windows::designationLookupWindowTemplate(), true);
-}
-
-void lookUpDesignation(ui::Window& lookupWindow) {
-    const std::string typed = lookupWindow.text(windows::kDesignationLookupBox);
-    if (designation::designationKey(typed).empty()) {
-        ui::MessageBoxes::show(kEmptySearchMessage, kEmptySearchCaption);
+    const std::optional<std::int32_t> bh =
+        bearingNumberOf(mainWindow.cellText(kBearingList.listName, row, kIdColumn));
+    catalogue::CatalogueDatabase& database = mainWindow.database(kCatalogueConnection);
+    const designation::CanonicalIndex* index = canonicalIndexOf(database);
+    if (index == nullptr && database.isConnected()) {
+        // A catalogue whose rows could not all be read must not pass for one without them.
+        showListReadFailed(mainWindow, kBearingList);
         return;
     }
-    lookupWindow.close();
-    ui::Window* mainWindow = ui::WindowManager::instance().find(windows::kMainWindowName);
-    if (mainWindow == nullptr) {
-        return;
-    }
-    mainWindow->setCurrentPage(windows::kMainPages, kBearingPage);
-    catalogue::CatalogueDatabase& database = mainWindow->database(kCatalogueConnection);
-    const designation::DesignationIndex* index = designationIndexOf(database);
-    if (index == nullptr) {
-        // Without a catalogue nothing matches, as in every search; a catalogue whose rows
-        // could not all be read must not pass for one without the bearing.
-        if (database.isConnected()) {
-            showListReadFailed(*mainWindow, kBearingList);
-        } else {
-            fillOrShowNoMatch(*mainWindow, std::nullopt);
+    std::vector<std::int32_t> rows;
+    if (index != nullptr && bh) {
+        for (const designation::LookupEntry& entry : index->interchangeable(*bh).entries) {
+            rows.push_back(entry.bh);
         }
-        return;
     }
-    fillOrShowNoMatch(*mainWindow, designation::composeBearingRowsSearch(index->lookup(typed)));
-}
-
-void closeDesignationLookup(ui::Window& lookupWindow) {
-    lookupWindow.close();
+    listBearingsInOrder(mainWindow, rows);
 }
 
 }  // namespace lz::query

@@ -1,10 +1,15 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
 namespace lz::catalogue {
 class CatalogueDatabase;
 }
 namespace lz::designation {
-class DesignationIndex;
+class CanonicalIndex;
 }
 namespace lz::ui {
 class Window;
@@ -12,27 +17,26 @@ class Window;
 
 namespace lz::query {
 
-// "互换型号": fills the bearing list with every row whose common designation (newno)
-// equals the selected row's, across all brands, the selected row included. Nothing
-// without a selected row; the no-match message when the row has no common designation.
+// "互换型号": fills the bearing list with the selected row's bearing in every maker's
+// spelling (the row itself first, then every row of the same canonical designation, so
+// that "NU 205 E" and "NU205E" come together) and then the rows that differ from it only in
+// clearance, tolerance, cage, internal design or other codes, fewest differences first.
+// Nothing without a selected row; the no-match message for a row the catalogue does not
+// hold; the read-failed message, with the list emptied, when the catalogue's rows cannot
+// be read whole for the index.
 void showInterchangeableBearings(ui::Window& mainWindow);
 
-// "按任意型号查找…" and Ctrl+F: opens the lookup dialog, modal.
-void openDesignationLookup(ui::Window& mainWindow);
+// Shows the bearing page and fills its list with the rows `bh` names, in that order,
+// through the bearing list's fill (its no-match and read-failed messages included).
+void listBearingsInOrder(ui::Window& mainWindow, std::span<const std::int32_t> bh);
 
-// The dialog's "查找" (or Enter): closes the dialog, shows the bearing page and fills the
-// bearing list with the rows the typed designation names in any of its writings, and the
-// rows sharing their common designation. Text without letters or digits is refused with
-// the bearing searches' empty-input message, and the dialog stays. When the key index
-// cannot be built because the bearing table fails to read, the list is emptied and the
-// read-failed message shown; the next lookup builds it again.
-void lookUpDesignation(ui::Window& lookupWindow);
-// The dialog's "取消".
-void closeDesignationLookup(ui::Window& lookupWindow);
+// The canonical index (and key index) of the catalogue that `database` is connected to:
+// built on first use and kept until the database is connected anew. None while not
+// connected or when the bearing table cannot be read whole; a failed build is not kept,
+// so the next call tries again.
+const designation::CanonicalIndex* canonicalIndexOf(catalogue::CatalogueDatabase& database);
 
-// The key index of the catalogue that `database` is connected to: built on first use and
-// kept until the database is connected anew. None while not connected or when the bearing
-// table cannot be read whole; a failed build is not kept, so the next call tries again.
-const designation::DesignationIndex* designationIndexOf(catalogue::CatalogueDatabase& database);
+// The bearing number (bh) a list's ID cell shows; none for any other text.
+std::optional<std::int32_t> bearingNumberOf(std::string_view text);
 
 }  // namespace lz::query

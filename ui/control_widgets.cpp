@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyledItemDelegate>
+#include <QTimer>
 
 #include "ui/deferred_web_view.h"
 #include "ui/label_control.h"
@@ -165,6 +166,15 @@ QWidget* WindowWidgets::makeEditBox(const ControlTemplate& control, QWidget* par
         const std::string_view name = control.name;
         QObject::connect(box, &QLineEdit::returnPressed, box,
                          [this, name] { raise(name, EventKind::EnterPressed); });
+        if (control.settleMs >= 0) {
+            // Every change starts the wait again; only the text that then stays is reported.
+            auto* settle = new QTimer(box);
+            settle->setSingleShot(true);
+            settle->setInterval(control.settleMs);
+            QObject::connect(box, &QLineEdit::textChanged, settle, qOverload<>(&QTimer::start));
+            QObject::connect(settle, &QTimer::timeout, box,
+                             [this, name] { raise(name, EventKind::TextSettled); });
+        }
         edit = box;
     }
     setTextColours(edit, control);

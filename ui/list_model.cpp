@@ -1,6 +1,18 @@
 #include "ui/list_model.h"
 
+#include <algorithm>
+#include <limits>
+
+#include <QBrush>
+#include <QFont>
+
 namespace lz::ui {
+namespace {
+
+constexpr std::int64_t kNoKey = std::numeric_limits<std::int64_t>::min();
+const QColor kHeadingGround(232, 232, 232);
+
+}  // namespace
 
 ListModel::ListModel(QObject* parent, QStringList headers)
     : QAbstractTableModel(parent),
@@ -44,6 +56,21 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole) {
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     }
+    if (isHeadingRow(index.row())) {
+        // A heading is disabled, so that neither the mouse nor the arrow keys stop on it;
+        // its own colours keep it from looking greyed out.
+        if (role == Qt::FontRole) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        if (role == Qt::ForegroundRole) {
+            return QBrush(Qt::black);
+        }
+        if (role == Qt::BackgroundRole) {
+            return QBrush(kHeadingGround);
+        }
+    }
     return {};
 }
 
@@ -61,6 +88,9 @@ QVariant ListModel::headerData(int section, Qt::Orientation orientation, int rol
 }
 
 Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
+    if (index.isValid() && isHeadingRow(index.row())) {
+        return Qt::ItemNeverHasChildren;
+    }
     Qt::ItemFlags flags = QAbstractTableModel::flags(index);
     if (index.isValid() && index.column() == 0) {
         flags |= Qt::ItemIsEditable;
@@ -70,7 +100,7 @@ Qt::ItemFlags ListModel::flags(const QModelIndex& index) const {
 
 bool ListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::EditRole || !index.isValid() || index.column() != 0 ||
-        !contains(index.row(), 0)) {
+        !contains(index.row(), 0) || isHeadingRow(index.row())) {
         return false;
     }
     setCell(index.row(), 0, value.toString().toStdString());
@@ -84,6 +114,8 @@ void ListModel::clearRows() {
     }
     beginResetModel();
     texts_.clear();
+    headingRows_.clear();
+    keys_.clear();
     shownRows_ = 0;
     endResetModel();
 }
@@ -94,6 +126,35 @@ int ListModel::appendRow(std::span<const std::string> texts) {
         publishTimer_.start();
     }
     return row;
+}
+
+int ListModel::appendHeadingRow(std::string_view text) {
+    const std::string cells[] = {std::string(text)};
+    const int row = appendRow(cells);
+    headingRows_.push_back(row);
+    return row;
+}
+
+bool ListModel::isHeadingRow(int row) const {
+    return std::binary_search(headingRows_.begin(), headingRows_.end(), row);
+}
+
+void ListModel::setRowKey(int row, std::int64_t key) {
+    if (!contains(row, 0)) {
+        return;
+    }
+    if (keys_.size() < static_cast<std::size_t>(texts_.rows())) {
+        keys_.resize(static_cast<std::size_t>(texts_.rows()), kNoKey);
+    }
+    keys_[static_cast<std::size_t>(row)] = key;
+}
+
+std::optional<std::int64_t> ListModel::rowKey(int row) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= keys_.size() ||
+        keys_[static_cast<std::size_t>(row)] == kNoKey) {
+        return std::nullopt;
+    }
+    return keys_[static_cast<std::size_t>(row)];
 }
 
 void ListModel::setCell(int row, int column, std::string_view utf8) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <QAbstractTableModel>
 #include <QStringList>
@@ -22,6 +25,10 @@ namespace lz::ui {
 //
 // The texts are kept as UTF-8 in ListTexts and turned into QStrings only for the cells the
 // view shows.
+//
+// A row may be a heading that names the rows below it (its text in column 0, drawn across
+// the whole row, bold on a grey ground; it can be neither selected nor edited), and a row
+// may carry a key that its list's actions find it by (the identity of what it shows).
 class ListModel : public QAbstractTableModel {
 public:
     ListModel(QObject* parent, QStringList headers);
@@ -46,6 +53,15 @@ public:
     // The cell's text; empty for a cell the list does not have.
     std::string_view cell(int row, int column) const { return texts_.get(row, column); }
 
+    // A heading row holding `text`; its index.
+    int appendHeadingRow(std::string_view text);
+    bool isHeadingRow(int row) const;
+    bool hasHeadingRows() const { return !headingRows_.empty(); }
+
+    // Keys: none for a row never given one, and for a row the list does not have.
+    void setRowKey(int row, std::int64_t key);
+    std::optional<std::int64_t> rowKey(int row) const;
+
 private:
     bool contains(int row, int column) const;
 
@@ -53,6 +69,9 @@ private:
     ListTexts texts_;
     int shownRows_ = 0;  // the rows the view knows of
     QTimer publishTimer_;
+    std::vector<int> headingRows_;  // ascending: rows are only ever appended
+    // Per row once any row has a key; kNoKey for the rows without one.
+    std::vector<std::int64_t> keys_;
 };
 
 }  // namespace lz::ui

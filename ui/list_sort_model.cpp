@@ -196,6 +196,10 @@ void ListSortModel::sortRows() {
 }
 
 void ListSortModel::sort(int column, Qt::SortOrder order) {
+    if (column >= 0 && static_cast<std::size_t>(column) < columns_.size() &&
+        columns_[static_cast<std::size_t>(column)] == ColumnSort::None) {
+        return;
+    }
     if (column < 0 || column >= columnCount()) {
         column_ = -1;
         forgetKeys();

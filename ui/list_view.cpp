@@ -1,5 +1,7 @@
 #include "ui/list_view.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 #include <QKeyEvent>
 
@@ -33,6 +35,15 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
       model_(new ListModel(this, titlesOf(columns))),
       order_(new ListSortModel(this, *model_, sortsOf(columns))) {
     setModel(order_);
+    // A heading row spans every column. Spans belong to the view's rows, so they are set
+    // where a heading is shown, and set anew when the shown order changes.
+    connect(order_, &QAbstractItemModel::rowsInserted, this,
+            [this](const QModelIndex&, int first, int last) { spanHeadings(first, last); });
+    connect(order_, &QAbstractItemModel::layoutChanged, this, [this] {
+        clearSpans();
+        spanHeadings(0, order_->rowCount() - 1);
+    });
+    connect(order_, &QAbstractItemModel::modelReset, this, [this] { clearSpans(); });
     setFocusPolicy(Qt::ClickFocus);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -58,8 +69,11 @@ ListView::ListView(QWidget* parent, const std::vector<ListColumn>& columns)
     }
     // Unsorted until a heading is clicked; the header then flips the order on every further
     // click of the same heading and has the view sort by it.
+    // A list whose columns all say so (one with heading rows over groups) does not sort.
     header->setSortIndicator(-1, Qt::AscendingOrder);
-    setSortingEnabled(true);
+    setSortingEnabled(std::any_of(columns.begin(), columns.end(), [](const ListColumn& column) {
+        return column.sort != ColumnSort::None;
+    }));
 
     // Keep the selected row highlighted when another control has the focus.
     QPalette colours = palette();
@@ -94,6 +108,17 @@ std::vector<int> ListView::rowsInShownOrder() const {
     return rows;
 }
 
+void ListView::spanHeadings(int firstShown, int lastShown) {
+    if (!model_->hasHeadingRows()) {
+        return;
+    }
+    for (int shown = firstShown; shown <= lastShown; ++shown) {
+        if (model_->isHeadingRow(rowAt(order_->index(shown, 0)))) {
+            setSpan(shown, 0, 1, model_->columnCount());
+        }
+    }
+}
+
 void ListView::setCurrentRowHandler(std::function<void()> handler) {
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [handler = std::move(handler)](const QModelIndex& current, const QModelIndex&) {
@@ -108,10 +133,15 @@ void ListView::setRightClickHandler(std::function<void()> handler) {
             [handler = std::move(handler)](const QPoint&) { handler(); });
 }
 
-// Only double clicks that land on a row; the press before it has selected that row.
+// Only double clicks that land on a row; the press before it has selected that row. A
+// heading is no row of its own.
 void ListView::setRowDoubleClickHandler(std::function<void()> handler) {
     connect(this, &QAbstractItemView::doubleClicked, this,
-            [handler = std::move(handler)](const QModelIndex&) { handler(); });
+            [this, handler = std::move(handler)](const QModelIndex& index) {
+                if (!model_->isHeadingRow(rowAt(index))) {
+                    handler();
+                }
+            });
 }
 
 void ListView::setCopyHandler(std::function<void()> handler) {

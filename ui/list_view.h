@@ -47,6 +47,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // Spans the heading rows among the rows shown at these positions across every column.
+    void spanHeadings(int firstShown, int lastShown);
+
     ListModel* model_;
     ListSortModel* order_;
     std::function<void()> copyHandler_;

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCursor>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -115,6 +116,33 @@ std::uint64_t Window::listGeneration(std::string_view list) const {
     return control != nullptr ? control->generation : 0;
 }
 
+int Window::appendHeadingRow(std::string_view list, std::string_view text) {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr ? view->rows().appendHeadingRow(text) : -1;
+}
+
+bool Window::isHeadingRow(std::string_view list, int row) const {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr && view->rows().isHeadingRow(row);
+}
+
+void Window::setRowKey(std::string_view list, int row, std::int64_t key) {
+    if (ListView* view = listOf(*widgets_, list)) {
+        view->rows().setRowKey(row, key);
+    }
+}
+
+std::optional<std::int64_t> Window::rowKey(std::string_view list, int row) const {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr ? view->rows().rowKey(row) : std::nullopt;
+}
+
+void Window::showRowsNow(std::string_view list) {
+    if (ListView* view = listOf(*widgets_, list)) {
+        view->rows().publishPendingRows();
+    }
+}
+
 std::string Window::text(std::string_view control) const {
     const WindowWidgets::Control* found = widgets_->find(control);
     if (found == nullptr) {
@@ -128,6 +156,9 @@ std::string Window::text(std::string_view control) const {
     }
     if (auto* combo = qobject_cast<QComboBox*>(found->widget)) {
         return toUtf8(combo->currentText());
+    }
+    if (auto* label = qobject_cast<QLabel*>(found->widget)) {
+        return toUtf8(label->text());
     }
     assert(!"text of a control that has none");
     return {};
@@ -145,6 +176,8 @@ void Window::setText(std::string_view control, std::string_view text) {
         box->setPlainText(captionText(text));
     } else if (auto* combo = qobject_cast<QComboBox*>(found->widget)) {
         combo->setEditText(toQString(text));
+    } else if (auto* label = qobject_cast<QLabel*>(found->widget)) {
+        label->setText(captionText(text));
     } else {
         assert(!"text of a control that has none");
     }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -51,8 +52,21 @@ public:
     // Grows with every clearRows of the list, so a running fill can tell that a newer fill
     // of the same list has started meanwhile.
     std::uint64_t listGeneration(std::string_view list) const;
+    // A heading row: `text` drawn across every column, above the rows it names. It cannot
+    // be selected (selectedRow never gives it) and raises no double click; cellText of its
+    // column 0 gives the text. The new row's index.
+    int appendHeadingRow(std::string_view list, std::string_view text);
+    bool isHeadingRow(std::string_view list, int row) const;
+    // A key a row carries unseen, such as the identity of the record it shows; any value
+    // but the smallest std::int64_t. None for a row never given one.
+    void setRowKey(std::string_view list, int row, std::int64_t key);
+    std::optional<std::int64_t> rowKey(std::string_view list, int row) const;
+    // Appended rows reach the screen in batches (see ListModel); a list filled in one go
+    // shows its rows at once through this instead of waiting for the next batch.
+    void showRowsNow(std::string_view list);
 
-    // Edit boxes and combo boxes (the text of a combo box is its edit field's text).
+    // Edit boxes, combo boxes (the text of a combo box is its edit field's text) and labels
+    // (their caption; line breaks read back as "\n").
     std::string text(std::string_view control) const;
     void setText(std::string_view control, std::string_view text);
 

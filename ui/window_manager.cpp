@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QWindow>
 
 #include "ui/modal_stacking.h"
 #include "ui/window.h"
@@ -11,6 +12,32 @@
 #include "ui/window_widgets.h"
 
 namespace lz::ui {
+namespace {
+
+Rect rectOf(const QRect& rect) {
+    return Rect{rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// Beside the owner on the owner's screen, and kept above it by the window system (a
+// transient window); the frame's top-left corner is what move() places.
+void placeBeside(WindowFrame& frame, QWidget& owner, const WindowTemplate& windowTemplate) {
+    const QScreen* screen = owner.screen();
+    if (screen == nullptr) {
+        screen = QGuiApplication::primaryScreen();
+    }
+    if (screen != nullptr) {
+        const Point corner =
+            besidePosition(rectOf(screen->availableGeometry()), rectOf(owner.frameGeometry()),
+                           windowTemplate.outerWidth, windowTemplate.outerHeight);
+        frame.move(corner.x, corner.y);
+    }
+    frame.winId();  // makes the native window, which the transient parent is set on
+    if (frame.windowHandle() != nullptr && owner.windowHandle() != nullptr) {
+        frame.windowHandle()->setTransientParent(owner.windowHandle());
+    }
+}
+
+}  // namespace
 
 // Closed windows are not destroyed at once: an action may still hold the window it runs
 // for (a fill processes messages after every row, and the user may close the window
@@ -56,6 +83,17 @@ public:
         s.closed.push_back(std::move(*found));
         s.open.erase(found);
         scheduleCollect();
+        // Its tool windows go with it; each closing comes back here and is forgotten alike.
+        std::vector<Window*> tools;
+        for (const auto& open : s.open) {
+            if (!open->windowTemplate().ownerWindow.empty() &&
+                open->windowTemplate().ownerWindow == window->name()) {
+                tools.push_back(open.get());
+            }
+        }
+        for (Window* tool : tools) {
+            tool->close();
+        }
     }
 
     static void scheduleCollect() {
@@ -133,7 +171,10 @@ Window* WindowManager::open(const WindowTemplate& windowTemplate, bool modal) {
     state_->open.push_back(std::move(window));
 
     WindowFrame* frame = built->widgets().frame();
-    if (modal) {
+    Window* owner = windowTemplate.ownerWindow.empty() ? nullptr : find(windowTemplate.ownerWindow);
+    if (owner != nullptr) {
+        frame->setWindowFlag(Qt::Tool, true);
+    } else if (modal) {
         frame->setWindowModality(Qt::ApplicationModal);
         stackAboveOnTopWindows(*frame);
     }
@@ -141,7 +182,11 @@ Window* WindowManager::open(const WindowTemplate& windowTemplate, bool modal) {
     if (built->widgets().isClosed()) {
         return nullptr;
     }
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    // The owner may have closed during the created event.
+    owner = windowTemplate.ownerWindow.empty() ? nullptr : find(windowTemplate.ownerWindow);
+    if (owner != nullptr) {
+        placeBeside(*frame, *owner->widgets().frame(), windowTemplate);
+    } else if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->geometry();
         const Point corner = centredPosition(area.width(), area.height(), windowTemplate.outerWidth,
                                              windowTemplate.outerHeight);
@@ -179,6 +224,24 @@ void WindowManager::closeAll() {
 
 Point centredPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight) {
     return Point{(screenWidth - outerWidth) / 2, (screenHeight - outerHeight) / 2};
+}
+
+Point besidePosition(Rect screen, Rect owner, int outerWidth, int outerHeight) {
+    const int screenRight = screen.left + screen.width;
+    const int ownerRight = owner.left + owner.width;
+    int x = 0;
+    if (ownerRight + outerWidth <= screenRight) {
+        x = ownerRight;
+    } else if (owner.left - outerWidth >= screen.left) {
+        x = owner.left - outerWidth;
+    } else if (screenRight - ownerRight >= owner.left - screen.left) {
+        x = screenRight - outerWidth;
+    } else {
+        x = screen.left;
+    }
+    const int lowest = screen.top + screen.height - outerHeight;
+    const int y = std::min(owner.top, lowest);
+    return Point{std::max(x, screen.left), std::max(y, screen.top)};
 }
 
 }  // namespace lz::ui

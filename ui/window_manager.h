@@ -31,8 +31,9 @@ public:
     // and activated otherwise, and returned as it is. Otherwise the window is built (window,
     // controls in template order, created event, moved/resized, then shown). With `modal`,
     // the other windows are disabled while it is open, and it opens above every window of
-    // the program, those that stay on top included. nullptr when it cannot be built, or
-    // when its created event closed it.
+    // the program, those that stay on top included; a tool window (the template's
+    // ownerWindow set) is never modal. nullptr when it cannot be built, or when its created
+    // event closed it.
     Window* open(const WindowTemplate& windowTemplate, bool modal = false);
 
     Window* find(std::string_view name) const;
@@ -59,5 +60,12 @@ struct Point {
     int x = 0, y = 0;
 };
 Point centredPosition(int screenWidth, int screenHeight, int outerWidth, int outerHeight);
+
+// The top-left corner of a tool window of an outer size beside its owner (both outer
+// rectangles, in screen coordinates): its top level with the owner's, against the owner's
+// right side when it fits on the screen there, else against its left side, else against
+// the edge of the screen on the side with more room, overlapping the owner as little as it
+// must. Never beyond the screen's left or top edge.
+Point besidePosition(Rect screen, Rect owner, int outerWidth, int outerHeight);
 
 }  // namespace lz::ui

@@ -50,8 +50,8 @@ enum class HAlign { Left, Center, Right };
 enum class VAlign { Top, Center, Bottom };
 
 // How a list view sorts by a column when its heading is clicked: numbers as numbers, texts
-// in Chinese collation.
-enum class ColumnSort { Text, Number };
+// in Chinese collation; None: a click on its heading leaves the order as it is.
+enum class ColumnSort { Text, Number, None };
 
 struct ListColumn {
     std::string_view title{};
@@ -109,6 +109,10 @@ struct ControlTemplate {
     bool readOnly = false;
     bool multiLine = false;
     bool verticalScrollBar = false;
+    // Single-line edit boxes: raise TextSettled once the text has changed and then stayed
+    // as it is for this many milliseconds (typing, pasting or setText alike); never when
+    // negative. For searches that follow the typing without running on every key.
+    int settleMs = -1;
 
     std::vector<std::string_view> items{};  // combo box items, in order
     std::vector<ListColumn> columns{};      // list view columns
@@ -146,6 +150,7 @@ enum class EventKind {
     RowDoubleClicked,    // list view: a double click on a row
     ToolButtonClicked,   // toolbar: button index, separators counted
     CopyPressed,         // list view: the copy key (Ctrl+C) pressed in it
+    TextSettled,         // edit box with settleMs: its text changed and then stayed so
 };
 
 // An event the window wires to an action; which action is the bindings' business. Every
@@ -162,6 +167,10 @@ struct WindowTemplate {
     int outerWidth = 0, outerHeight = 0;  // frame included
     bool minimiseBox = false;
     bool stayOnTop = false;
+    // A tool window of the open window of this name: placed beside it (see besidePosition),
+    // kept above it and closed with it; never modal. Empty, or that window not open: an
+    // ordinary window, centred on the screen.
+    std::string_view ownerWindow{};
     std::vector<ControlTemplate> controls{};  // in template order
     std::vector<WiredEvent> wiredEvents{};
 };

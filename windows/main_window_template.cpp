@@ -46,11 +46,12 @@ std::vector<ControlTemplate> windowLevelControls() {
                    {210, kTelephonePane},
                    {200, windows::kCompanySite}}},
         // Only ever the bearing list's context menu, never a menu bar. Its lookup item
-        // answers Ctrl+F anywhere in the window.
+        // (the 型号助手) answers Ctrl+F anywhere in the window.
         {.kind = ControlKind::Menu,
          .name = "右键",
          .text = "右键",
-         .menuItems = {{"查看"}, {"互换型号"}, {"按任意型号查找…", "Ctrl+F"}, {"导出…"}},
+         .menuItems =
+             {{"查看"}, {"互换型号"}, {"型号解读"}, {"按任意型号查找…", "Ctrl+F"}, {"导出…"}},
          .hiddenTopLevel = true},
         // The context menus of the two price lists.
         {.kind = ControlKind::Menu,

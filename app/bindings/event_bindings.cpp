@@ -7,13 +7,18 @@
 #include "content/bearing_picture.h"
 #include "content/web_links.h"
 #include "query/bearing_search.h"
+#include "query/designation_assistant.h"
 #include "query/designation_lookup.h"
 #include "query/price_list_menus.h"
 #include "query/price_queries.h"
 #include "query/result_list_copy.h"
 #include "query/result_list_export.h"
+#include "query/result_lists.h"
+#include "query/search_messages.h"
+#include "ui/message_boxes.h"
 #include "ui/window.h"
-#include "windows/designation_lookup_template.h"
+#include "ui/window_manager.h"
+#include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
 
@@ -60,11 +65,22 @@ void enterDomesticPrice(Window& mainWindow, const EventArgs&) {
     runIfEnabled(mainWindow, "按钮_查询国产", query::runDomesticPriceQuery);
 }
 
+void openAssistantBearingPicture(Window& assistant, const EventArgs&) {
+    const std::optional<std::int32_t> bh = query::selectedAssistantBearing(assistant);
+    Window* mainWindow = ui::WindowManager::instance().find(windows::kMainWindowName);
+    if (!bh || mainWindow == nullptr) {
+        return;
+    }
+    if (!content::openBearingPictureOfRow(mainWindow->database(query::kCatalogueConnection), *bh)) {
+        ui::MessageBoxes::show(query::kReadFailedMessage, query::kReadFailedCaption);
+    }
+}
+
 namespace {
 
 constexpr std::string_view kMain = windows::kMainWindowName;
 constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
-constexpr std::string_view kLookup = windows::kDesignationLookupWindowName;
+constexpr std::string_view kAssistant = windows::kDesignationAssistantWindowName;
 
 constexpr std::array kBindings = {
     Binding{kMain, "", EventKind::Created, -1, startUp},
@@ -103,12 +119,14 @@ constexpr std::array kBindings = {
     Binding{kMain, "组合框3", EventKind::EnterPressed, -1, enterImportedPrice},
     Binding{kMain, "编辑框3", EventKind::EnterPressed, -1, enterDomesticPrice},
     Binding{kMain, "组合框4", EventKind::EnterPressed, -1, enterDomesticPrice},
-    // Interchange, lookup by any designation, copy and export.
+    // Interchange, the designation's reading, the 型号助手, copy and export.
     Binding{kMain, "右键", EventKind::ItemSelected, 1,
             withoutArguments<query::showInterchangeableBearings>},
     Binding{kMain, "右键", EventKind::ItemSelected, 2,
-            withoutArguments<query::openDesignationLookup>},
-    Binding{kMain, "右键", EventKind::ItemSelected, 3, withoutArguments<query::exportBearingList>},
+            withoutArguments<query::explainSelectedBearing>},
+    Binding{kMain, "右键", EventKind::ItemSelected, 3,
+            withoutArguments<query::openDesignationAssistant>},
+    Binding{kMain, "右键", EventKind::ItemSelected, 4, withoutArguments<query::exportBearingList>},
     Binding{kMain, "超级列表框_主窗口", EventKind::CopyPressed, -1,
             withoutArguments<query::copyBearingList>},
     Binding{kMain, "超级列表框_主窗口1", EventKind::RightClicked, -1,
@@ -125,12 +143,16 @@ constexpr std::array kBindings = {
             withoutArguments<query::exportDomesticPriceList>},
     Binding{kPicture, "", EventKind::Created, -1,
             withoutArguments<content::initBearingPictureWindow>},
-    Binding{kLookup, windows::kDesignationLookupBox, EventKind::EnterPressed, -1,
-            withoutArguments<query::lookUpDesignation>},
-    Binding{kLookup, "按钮_查找", EventKind::Clicked, -1,
-            withoutArguments<query::lookUpDesignation>},
-    Binding{kLookup, "按钮_取消", EventKind::Clicked, -1,
-            withoutArguments<query::closeDesignationLookup>},
+    Binding{kAssistant, "", EventKind::Created, -1,
+            withoutArguments<query::prepareDesignationAssistant>},
+    Binding{kAssistant, windows::kAssistantInput, EventKind::TextSettled, -1,
+            withoutArguments<query::lookUpInAssistant>},
+    Binding{kAssistant, windows::kAssistantInput, EventKind::EnterPressed, -1,
+            withoutArguments<query::lookUpInAssistant>},
+    Binding{kAssistant, windows::kAssistantList, EventKind::RowDoubleClicked, -1,
+            openAssistantBearingPicture},
+    Binding{kAssistant, windows::kAssistantToBearingList, EventKind::Clicked, -1,
+            withoutArguments<query::listAssistantRowsInBearingList>},
 };
 
 }  // namespace

@@ -44,5 +44,8 @@ void enterSingleField(ui::Window& mainWindow, const ui::EventArgs& args);
 void enterCombined(ui::Window& mainWindow, const ui::EventArgs& args);
 void enterImportedPrice(ui::Window& mainWindow, const ui::EventArgs& args);
 void enterDomesticPrice(ui::Window& mainWindow, const ui::EventArgs& args);
+// A double click on a row of the 型号助手's list: the picture window of that bearing, as a
+// double click in the bearing list opens it.
+void openAssistantBearingPicture(ui::Window& assistant, const ui::EventArgs& args);
 
 }  // namespace lz::bindings

@@ -8,6 +8,7 @@
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDeadlineTimer>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTest>
@@ -28,7 +29,7 @@
 #include "ui/file_dialogs.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
-#include "windows/designation_lookup_template.h"
+#include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
 #include "windows/web_window_templates.h"
@@ -42,7 +43,7 @@ using ui::EventKind;
 const ui::WindowTemplate* templateNamed(std::string_view name) {
     for (const auto* candidate :
          {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
-          &windows::designationLookupWindowTemplate()}) {
+          &windows::designationAssistantWindowTemplate()}) {
         if (candidate->name == name) {
             return candidate;
         }
@@ -56,6 +57,8 @@ ControlKind kindRaising(EventKind event) {
             return ControlKind::Button;
         case EventKind::EnterPressed:
             return ControlKind::EditBox;  // or a combo box, see below
+        case EventKind::TextSettled:
+            return ControlKind::EditBox;
         case EventKind::LeftButtonPressed:
             return ControlKind::Label;
         case EventKind::ItemSelected:
@@ -94,7 +97,8 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
             const std::string_view expected = binding.control != "右键" ? "导出…"
                                               : binding.item == 0       ? "查看"
                                               : binding.item == 1       ? "互换型号"
-                                              : binding.item == 2       ? "按任意型号查找…"
+                                              : binding.item == 2       ? "型号解读"
+                                              : binding.item == 3       ? "按任意型号查找…"
                                                                         : "导出…";
             ASSERT_GE(binding.item, 0);
             EXPECT_EQ(control->menuItems.at(binding.item).caption, expected);
@@ -129,7 +133,7 @@ protected:
     // Back to the window as it opened, with nothing recorded and no other window open.
     void reset() {
         for (const std::string_view name :
-             {windows::kBearingPictureWindowName, windows::kDesignationLookupWindowName,
+             {windows::kBearingPictureWindowName, windows::kDesignationAssistantWindowName,
               std::string_view("imported_price_web"), std::string_view("domestic_price_web")}) {
             if (ui::Window* window = ui::WindowManager::instance().find(name)) {
                 window->close();
@@ -218,6 +222,17 @@ protected:
         EXPECT_EQ(listed(list), expected);
     }
     void expectPage(int page) const { EXPECT_EQ(main_->currentPage("选择夹1"), page); }
+    static ui::Window* openedAssistant() {
+        return windowNamed(windows::kDesignationAssistantWindowName);
+    }
+    // The typed text settles and is looked up.
+    static void waitForAssistantRows(ui::Window& assistant) {
+        QDeadlineTimer deadline(5000);
+        while (assistant.rowCount(windows::kAssistantList) == 0 && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        ASSERT_GT(assistant.rowCount(windows::kAssistantList), 0) << "nothing was looked up";
+    }
 
     std::vector<std::string> opened_;
     std::vector<std::string> offeredNames_;
@@ -225,8 +240,6 @@ protected:
 
 TEST_F(EveryControl, DoesWhatItsUserAsksFor) {
     using query::kBearingList, query::kImportedPriceList, query::kDomesticPriceList;
-    constexpr const char* kSixtyTwoOFive =
-        "select * from bearing where newno = '6205-2RS'";  // every writing of the NTN 6205LLU
     const auto dimensions = [this] {
         main_->setText("编辑框_内径", "25");
         main_->setText("编辑框_外径", "52");
@@ -363,13 +376,39 @@ TEST_F(EveryControl, DoesWhatItsUserAsksFor) {
              listOneBearing();
              chooseItem("右键", 1);
          },
-         [&] { expectListed(kBearingList, kSixtyTwoOFive); }},
-        {"右键: 按任意型号查找…", [&] { chooseItem("右键", 2); },
-         [&] { EXPECT_NE(windowNamed(windows::kDesignationLookupWindowName), nullptr); }},
+         [&] {
+             // The row itself first, every 6205-2RS, then those of other clearances.
+             const auto names = column(kBearingList, 1);
+             ASSERT_GT(names.size(), 3u);
+             EXPECT_TRUE(names.front().starts_with("NTN 6205LLU")) << names.front();
+             EXPECT_EQ(main_->cellText(kBearingList.listName, 1, 2), "6205-2RS");
+             EXPECT_EQ(
+                 main_->cellText(kBearingList.listName, static_cast<int>(names.size()) - 1, 2),
+                 "6205-2RS/C3");
+         }},
+        {"右键: 型号解读",
+         [&] {
+             listOneBearing();
+             chooseItem("右键", 2);
+         },
+         [&] {
+             ui::Window* assistant = openedAssistant();
+             ASSERT_NE(assistant, nullptr);
+             EXPECT_EQ(assistant->text(windows::kAssistantInput), "6205LLU");
+             waitForAssistantRows(*assistant);
+             EXPECT_TRUE(assistant->text(windows::kAssistantDecoding).starts_with("6205-2RS"));
+         }},
+        {"右键: 按任意型号查找…", [&] { chooseItem("右键", 3); },
+         [&] {
+             ui::Window* assistant = openedAssistant();
+             ASSERT_NE(assistant, nullptr);
+             EXPECT_FALSE(assistant->widgetForTesting()->isModal());
+             EXPECT_TRUE(main_->widgetForTesting()->isEnabled());
+         }},
         {"右键: 导出…",
          [&] {
              listOneBearing();
-             chooseItem("右键", 3);
+             chooseItem("右键", 4);
          },
          [&] { EXPECT_EQ(offeredNames_, std::vector<std::string>{"轴承列表.csv"}); }},
         {"超级列表框_主窗口1: right click, Ctrl+C, 导出…",
@@ -402,36 +441,62 @@ TEST_F(EveryControl, DoesWhatItsUserAsksFor) {
                  "编号\t旧型号\t新型号\t不含税价格（元）\t含税价格（元）\t厂家"));
              EXPECT_EQ(offeredNames_, std::vector<std::string>{"国产轴承价格.csv"});
          }},
-        {"designation_lookup: 按钮_查找",
+        {"designation_assistant: typing",
          [&] {
-             chooseItem("右键", 2);
-             ui::Window* dialog = windowNamed(windows::kDesignationLookupWindowName);
-             ASSERT_NE(dialog, nullptr);
-             dialog->setText(windows::kDesignationLookupBox, "6205LLU");
-             qobject_cast<QAbstractButton*>(dialog->widgetForTesting("按钮_查找"))->click();
-         },
-         [&] { expectListed(kBearingList, kSixtyTwoOFive); }},
-        {"designation_lookup: Enter",
-         [&] {
-             chooseItem("右键", 2);
-             ui::Window* dialog = windowNamed(windows::kDesignationLookupWindowName);
-             ASSERT_NE(dialog, nullptr);
-             dialog->setText(windows::kDesignationLookupBox, "6205LLU");
-             QTest::keyClick(dialog->widgetForTesting(windows::kDesignationLookupBox),
-                             Qt::Key_Return);
-         },
-         [&] { expectListed(kBearingList, kSixtyTwoOFive); }},
-        {"designation_lookup: 按钮_取消",
-         [&] {
-             chooseItem("右键", 2);
-             ui::Window* dialog = windowNamed(windows::kDesignationLookupWindowName);
-             ASSERT_NE(dialog, nullptr);
-             qobject_cast<QAbstractButton*>(dialog->widgetForTesting("按钮_取消"))->click();
+             chooseItem("右键", 3);
+             ui::Window* assistant = openedAssistant();
+             ASSERT_NE(assistant, nullptr);
+             QTest::keyClicks(assistant->widgetForTesting(windows::kAssistantInput), "6205llu");
          },
          [&] {
-             EXPECT_EQ(windowNamed(windows::kDesignationLookupWindowName), nullptr);
-             EXPECT_TRUE(boxes_.empty());
+             ui::Window* assistant = openedAssistant();
+             waitForAssistantRows(*assistant);
+             EXPECT_EQ(assistant->cellText(windows::kAssistantList, 0, 0),
+                       "同一轴承（各厂写法）（9）");
          }},
+        {"designation_assistant: Enter",
+         [&] {
+             chooseItem("右键", 3);
+             ui::Window* assistant = openedAssistant();
+             ASSERT_NE(assistant, nullptr);
+             assistant->setText(windows::kAssistantInput, "6205LLU");
+             QTest::keyClick(assistant->widgetForTesting(windows::kAssistantInput), Qt::Key_Return);
+         },
+         [&] {
+             // At once, without waiting for the text to settle.
+             EXPECT_GT(openedAssistant()->rowCount(windows::kAssistantList), 1);
+         }},
+        {"designation_assistant: 列入轴承列表",
+         [&] {
+             chooseItem("右键", 3);
+             ui::Window* assistant = openedAssistant();
+             ASSERT_NE(assistant, nullptr);
+             assistant->setText(windows::kAssistantInput, "NU 205 ECP");
+             waitForAssistantRows(*assistant);
+             showPage(2);
+             qobject_cast<QAbstractButton*>(
+                 assistant->widgetForTesting(windows::kAssistantToBearingList))
+                 ->click();
+         },
+         [&] {
+             expectPage(0);
+             EXPECT_EQ(column(kBearingList, 1).front(), "SKF  NU 205 ECP 轴承");
+         }},
+        {"designation_assistant: double click",
+         [&] {
+             chooseItem("右键", 3);
+             ui::Window* assistant = openedAssistant();
+             ASSERT_NE(assistant, nullptr);
+             assistant->setText(windows::kAssistantInput, "6205LLU");
+             waitForAssistantRows(*assistant);
+             auto* view = qobject_cast<QAbstractItemView*>(
+                 assistant->widgetForTesting(windows::kAssistantList));
+             // Row 0 is the group's heading; row 1 the NTN 6205LLU, typed as stamped.
+             const QPoint centre = view->visualRect(view->model()->index(1, 1)).center();
+             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+         },
+         [&] { expectPictureOfTheNtn6205LLU(); }},
     };
     for (const Use& use : uses) {
         SCOPED_TRACE(use.what);

@@ -7,6 +7,7 @@
 
 #include "ui/window_manager.h"
 #include "ui/window_template.h"
+#include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
 #include "windows/web_window_templates.h"
@@ -19,7 +20,8 @@ using lz::ui::WindowTemplate;
 std::vector<const WindowTemplate*> allTemplates() {
     return {&lz::windows::mainWindowTemplate(), &lz::windows::bearingPictureWindowTemplate(),
             &lz::windows::importedPriceWebWindowTemplate(),
-            &lz::windows::domesticPriceWebWindowTemplate()};
+            &lz::windows::domesticPriceWebWindowTemplate(),
+            &lz::windows::designationAssistantWindowTemplate()};
 }
 
 const ControlTemplate& control(const WindowTemplate& window, std::string_view name) {
@@ -82,6 +84,41 @@ TEST(WindowTemplates, AreSoundAndConsistentWithTheirRules) {
     for (const char* skipped :
          {"标签12", "分组框1", "选择夹1", "超级列表框_主窗口", "图片框2", "状态条", "工具条"}) {
         EXPECT_FALSE(control(main, skipped).tabStop) << skipped;
+    }
+}
+
+// The 型号助手: a tool window of the main window whose page "按型号" holds everything, so
+// that other pages can join it, and whose list has its columns in the order named once.
+TEST(DesignationAssistantTemplate, IsAToolWindowWithOnePageAndTheDifferenceColumnLast) {
+    const WindowTemplate& assistant = lz::windows::designationAssistantWindowTemplate();
+    EXPECT_EQ(assistant.ownerWindow, lz::windows::kMainWindowName);
+    EXPECT_EQ(assistant.title, "型号助手");
+    const ControlTemplate& pages = control(assistant, "选择夹_型号助手");
+    EXPECT_EQ(pages.pages, std::vector<std::string_view>{"按型号"});
+    EXPECT_TRUE(pages.tabStrip);
+    for (const ControlTemplate& each : assistant.controls) {
+        if (each.name != pages.name) {
+            EXPECT_EQ(each.container, pages.name) << each.name;
+            EXPECT_EQ(each.page, 0) << each.name;
+        }
+    }
+    std::vector<std::string_view> titles;
+    for (const auto& column : control(assistant, "超级列表框_型号助手").columns) {
+        titles.push_back(column.title);
+    }
+    EXPECT_EQ(titles, (std::vector<std::string_view>{"轴承名称", "新型号", "品牌", "内径", "外径",
+                                                     "厚度", "差异"}));
+    const ControlTemplate& panel = control(assistant, "编辑框_型号解读");
+    EXPECT_TRUE(panel.multiLine && panel.readOnly && panel.wordWrap);
+    const ControlTemplate& input = control(assistant, "编辑框_型号");
+    EXPECT_GE(input.settleMs, 0);
+    EXPECT_LE(input.settleMs, 20) << "part of the 50 ms from a key to the list";
+    // The input is the first tab stop, so it has the focus when the window opens.
+    for (const ControlTemplate& each : assistant.controls) {
+        if (each.tabStop) {
+            EXPECT_EQ(each.name, "编辑框_型号");
+            break;
+        }
     }
 }
 

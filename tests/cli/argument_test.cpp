@@ -111,7 +111,7 @@ TEST(Arguments, HelpIsAskedOfTheProgramOrOfOneCommand) {
     for (const auto& [name, subcommand] :
          {std::pair{"bearing", Subcommand::Bearing}, std::pair{"combined", Subcommand::Combined},
           std::pair{"imported", Subcommand::Imported}, std::pair{"domestic", Subcommand::Domestic},
-          std::pair{"lookup", Subcommand::Lookup}}) {
+          std::pair{"lookup", Subcommand::Lookup}, std::pair{"decode", Subcommand::Decode}}) {
         const ParsedArguments parsed = parse({name, "--help"});
         ASSERT_TRUE(std::holds_alternative<HelpRequest>(parsed)) << name;
         EXPECT_EQ(std::get<HelpRequest>(parsed).subcommand, subcommand) << name;

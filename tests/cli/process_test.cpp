@@ -164,6 +164,11 @@ TEST_F(ProgramTest, ExitStatusReachesTheShell) {
     EXPECT_EQ(run({"--frobnicate"}).status, 2);
     EXPECT_EQ(run({"--help"}).status, 0);
     EXPECT_EQ(run({"lookup", "--help"}).status, 0);
+    EXPECT_EQ(run({"decode", "--help"}).status, 0);
+    EXPECT_EQ(run({"decode", "6205-2RS1/C3"}).status, 0);
+    const Answer unreadable = run({"decode", "XYZ?"});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_EQ(unreadable.err, "lingzhou-query: 无法识别的型号\n");
     // A LIKE pattern SQLite refuses fails the first row: a read error, not "no match".
     const Answer failed = run({"bearing", std::string(50'000, '%')});
     EXPECT_EQ(failed.status, 3);

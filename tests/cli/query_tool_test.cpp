@@ -278,25 +278,149 @@ TEST_F(QueryToolTest, RowsThatCannotBeWrittenAreNotReportedAsFound) {
     EXPECT_EQ(err.str(), "lingzhou-query: the output cannot be written\n");
 }
 
-// The same writings the window's lookup takes.
-TEST_F(QueryToolTest, LookupFindsABearingByAnyWritingOfItsDesignation) {
-    // NTN's 6205LLU is a 6205-2RS: every 6205-2RS is listed, the 6205-2RZ is not.
-    const std::vector<std::string> interchangeable = {"1", "2", "3"};
-    for (const std::string_view typed : {"6205LLU", "6205llu", "6205 LLU", "６２０５ＬＬＵ",
-                                         "6205-2rs", "6205DDU", "6205-2RSH", "180205"}) {
-        EXPECT_EQ(column(run({"lookup", typed, "--format", "json"}), "ID"), interchangeable)
-            << typed;
+// The same writings the 型号助手 takes, and its groups, each row with its "差异".
+TEST_F(QueryToolTest, LookupListsTheSameBearingFirstWhateverTheWriting) {
+    // NTN's 6205LLU is a 6205-2RS: every 6205-2RS first (the row stamped so first of all),
+    // then the 6205-2RZ, the same size with other seals.
+    const struct {
+        std::string_view typed;
+        std::vector<std::string> ids;
+    } writings[] = {
+        {"6205LLU", {"2", "1", "3", "4"}},   {"6205llu", {"2", "1", "3", "4"}},
+        {"6205 LLU", {"2", "1", "3", "4"}},  {"６２０５ＬＬＵ", {"2", "1", "3", "4"}},
+        {"6205DDU", {"1", "2", "3", "4"}},   {"6205-2RSH", {"3", "1", "2", "4"}},
+        {"6205/2rs", {"1", "2", "3", "4"}},  {"62052RS", {"1", "2", "3", "4"}},
+        {"6205-2RS1", {"1", "2", "3", "4"}}, {"6205 2RZ", {"4", "1", "2", "3"}},
+    };
+    for (const auto& writing : writings) {
+        const Answer answer = run({"lookup", writing.typed, "--format", "json"});
+        EXPECT_EQ(answer.status, 0) << writing.typed;
+        EXPECT_EQ(column(answer, "ID"), writing.ids) << writing.typed;
     }
-    EXPECT_EQ(column(run({"lookup", "6205-2RZ", "--format", "json"}), "ID"),
-              (std::vector<std::string>{"4"}));
-    // Any separator serves; keys keep features apart: no plain 6205, no 62052.
-    EXPECT_EQ(column(run({"lookup", "6205/2rs", "--format", "json"}), "ID"), interchangeable);
-    EXPECT_EQ(column(run({"lookup", "6205 2RZ", "--format", "json"}), "ID"),
-              (std::vector<std::string>{"4"}));
-    EXPECT_EQ(run({"lookup", "6205"}).status, 1);
-    EXPECT_EQ(run({"lookup", "62052"}).status, 1);
+    EXPECT_EQ(column(run({"lookup", "6205LLU", "--format", "json"}), "差异"),
+              (std::vector<std::string>{"", "", "", "同尺寸，密封不同；密封 -2RS → -2RZ"}));
+    EXPECT_EQ(column(run({"lookup", "6205-2RZ", "--format", "json"}), "差异"),
+              (std::vector<std::string>{"", "同尺寸，密封不同；密封 -2RZ → -2RS",
+                                        "同尺寸，密封不同；密封 -2RZ → -2RS",
+                                        "同尺寸，密封不同；密封 -2RZ → -2RS"}));
+    // A clearance the catalogue does not hold: the bearing without it, saying so.
+    EXPECT_EQ(column(run({"lookup", "6205LLUC3", "--format", "json"}), "差异"),
+              (std::vector<std::string>{"游隙 C3 → 普通", "游隙 C3 → 普通", "游隙 C3 → 普通",
+                                        "同尺寸，密封不同；游隙 C3 → 普通；密封 -2RS → -2RZ"}));
+    // An open 6205 is not held: the sealed ones of its size are.
+    EXPECT_EQ(column(run({"lookup", "6205", "--format", "json"}), "ID"),
+              (std::vector<std::string>{"1", "2", "3", "4"}));
     EXPECT_EQ(column(run({"lookup", "62'05", "--format", "json"}), "ID"),
               (std::vector<std::string>{"6"}));
+    EXPECT_EQ(column(run({"lookup", "62'05", "--format", "json"}), "差异"),
+              (std::vector<std::string>{""}));
+    const Answer none = run({"lookup", "6206"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_EQ(none.err, "lingzhou-query: " + std::string(kNoMatch) + "\n");
+}
+
+// "差异" is the last column in every format.
+TEST_F(QueryToolTest, LookupHasTheDifferenceColumnLastInEveryFormat) {
+    const Answer table = run({"lookup", "6205-2RZ"});
+    ASSERT_EQ(table.status, 0);
+    const std::string firstLine = table.out.substr(0, table.out.find('\n'));
+    EXPECT_TRUE(firstLine.starts_with("ID")) << firstLine;
+    EXPECT_TRUE(firstLine.ends_with("  差异")) << firstLine;
+    EXPECT_NE(table.out.find("同尺寸，密封不同；密封 -2RZ → -2RS\n"), std::string::npos);
+    const Answer csv = run({"lookup", "6205-2RZ", "--format", "csv"});
+    const std::string heading = csv.out.substr(0, csv.out.find("\r\n"));
+    EXPECT_EQ(heading,
+              "\xEF\xBB\xBFID,轴承名称,新型号,旧型号,内径,外径,厚度,品牌,轴承类型,详细说明,差异");
+    EXPECT_NE(csv.out.find(",同尺寸，密封不同；密封 -2RZ → -2RS\r\n"), std::string::npos);
+    const auto objects =
+        test::readJsonArrayOfObjects(run({"lookup", "6205-2RZ", "--format", "json"}).out);
+    ASSERT_TRUE(objects && !objects->empty());
+    EXPECT_EQ(objects->front().back().first, "差异");
+}
+
+// decode: the readings of a designation, its parts and their meanings.
+TEST_F(QueryToolTest, DecodeTellsThePartsOfEachReading) {
+    const Answer table = run({"decode", "6205-2RS1/C3"});
+    ASSERT_EQ(table.status, 0) << table.err;
+    EXPECT_EQ(table.err, "");
+    const auto hasLine = [&](std::string_view line) {
+        return ("\n" + table.out).find("\n" + std::string(line) + "\n") != std::string::npos;
+    };
+    EXPECT_TRUE(table.out.starts_with("读法 1：6205-2RS/C3　深沟球轴承\n部分  含义\n"))
+        << table.out;
+    EXPECT_TRUE(hasLine("62    尺寸系列 02（轻系列）"));
+    EXPECT_TRUE(hasLine("05    内径代号：05×5 = 25 mm"));
+    EXPECT_TRUE(
+        hasLine("2RS1  两面接触式密封圈（SKF 写法）；通用写法 -2RS，NSK 写 DDU，NTN 写 "
+                "LLU，FAG 写 2RSR"));
+    EXPECT_TRUE(hasLine("C3    径向游隙大于普通组"));
+    EXPECT_TRUE(hasLine("内径代号推得内径：25 mm"));
+    EXPECT_EQ(table.out.find("读法 2"), std::string::npos) << "one reading";
+
+    // The catalogue supplies the old designation it pairs with the common one; the parts
+    // are an array of their own.
+    const auto objects =
+        test::readJsonArrayOfNestedObjects(run({"decode", "6205LLU", "--format", "json"}).out);
+    ASSERT_TRUE(objects);
+    ASSERT_EQ(objects->size(), 1u);
+    const auto value = [](const test::JsonObject& object, std::string_view name) {
+        for (const auto& [key, text] : object) {
+            if (key == name) {
+                return text;
+            }
+        }
+        return std::string("<missing>");
+    };
+    const test::JsonNestedObject& reading = objects->front();
+    EXPECT_EQ(value(reading.strings, "读法"), "1");
+    EXPECT_EQ(value(reading.strings, "通用写法"), "6205-2RS");
+    EXPECT_EQ(value(reading.strings, "旧型号"), "180205");
+    EXPECT_EQ(value(reading.strings, "旧型号来源"), "目录");
+    EXPECT_EQ(value(reading.strings, "内径（mm）"), "25");
+    ASSERT_EQ(reading.arrays.size(), 1u);
+    EXPECT_EQ(reading.arrays[0].first, "部分");
+    ASSERT_EQ(reading.arrays[0].second.size(), 3u);
+    EXPECT_EQ(reading.arrays[0].second[1],
+              (test::JsonObject{{"部分", "05"}, {"含义", "内径代号：05×5 = 25 mm"}}));
+    EXPECT_EQ(value(reading.arrays[0].second[2], "部分"), "LLU");
+    // Two readings: both, the most likely first, each with its own bore.
+    const auto split =
+        test::readJsonArrayOfNestedObjects(run({"decode", "6052Z", "--format", "json"}).out);
+    ASSERT_TRUE(split);
+    ASSERT_EQ(split->size(), 2u);
+    EXPECT_EQ(value((*split)[0].strings, "内径（mm）"), "5");
+    EXPECT_EQ(value((*split)[1].strings, "通用写法"), "6052-Z");
+    EXPECT_EQ(value((*split)[1].strings, "内径（mm）"), "260");
+
+    const Answer csv = run({"decode", "6052Z", "--format", "csv"});
+    ASSERT_EQ(csv.status, 0);
+    EXPECT_TRUE(csv.out.starts_with(
+        "\xEF\xBB\xBF读法,通用写法,轴承类型,读法说明,部分,含义,旧型号,旧型号来源,内径（mm）\r\n"));
+    EXPECT_NE(csv.out.find("\r\n1,605-2Z,深沟球轴承,"), std::string::npos);
+    EXPECT_NE(csv.out.find(",52,内径代号：52×5 = 260 mm,"), std::string::npos);
+    EXPECT_NE(csv.out.find("\r\n2,6052-Z,深沟球轴承,"), std::string::npos);
+}
+
+TEST_F(QueryToolTest, DecodeOfNoDesignationEndsAsNoMatchOrRefusal) {
+    const Answer unknown = run({"decode", "XYZ?"});
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_EQ(unknown.out, "");
+    EXPECT_EQ(unknown.err, "lingzhou-query: 无法识别的型号\n");
+    for (const std::string_view empty : {"", "  ", " - / "}) {
+        const Answer refused = run({"decode", empty});
+        EXPECT_EQ(refused.status, 2) << empty;
+        EXPECT_EQ(refused.err, "lingzhou-query: 查询内容不能为空！\n");
+    }
+    EXPECT_EQ(run({"decode", "6205", "--print-sql"}).status, 2);
+    EXPECT_EQ(run({"decode"}).status, 2);
+    EXPECT_EQ(run({"decode", "6205", "6206"}).status, 2);
+    // Decoding needs what the catalogue knows: a catalogue that cannot be read whole fails.
+    lz::test::TempDir dir;
+    const std::string path = (dir.path() / "damaged.db").string();
+    ASSERT_GT(lz::test::writeCatalogueWithADamagedPage(path, 400), 0);
+    const Answer failed = runOn(test::fileBytes(path), {"decode", "6205"});
+    EXPECT_EQ(failed.status, 3);
+    EXPECT_EQ(failed.err, "lingzhou-query: 读取数据出错，列表可能不完整\n");
 }
 
 }  // namespace

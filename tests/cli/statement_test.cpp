@@ -164,9 +164,12 @@ TEST_F(StatementTest, NothingToSearchForIsRefusedWithTheWindowsMessage) {
     }
 }
 
-// The window's lookup names its rows by number.
-TEST_F(StatementTest, LookupNamesTheRowsItFindsByNumber) {
-    EXPECT_EQ(statement({"lookup", "6205LLU"}), "select * from bearing where bh in (1,2,3)");
+// The 型号助手's lookup names its rows by number, in the order it lists them: the row stamped
+// so, the rest of the same bearing, then the same size with other seals.
+TEST_F(StatementTest, LookupNamesTheRowsItFindsByNumberInItsOrder) {
+    EXPECT_EQ(statement({"lookup", "6205LLU"}),
+              "select * from bearing where bh in (2,1,3,4) order by case bh when 2 then 0 when 1 "
+              "then 1 when 3 then 2 when 4 then 3 end");
     EXPECT_EQ(statement({"lookup", "62'05"}), "select * from bearing where bh in (6)");
     const QueryPlan none = plan({"lookup", "6206"});
     EXPECT_FALSE(none.statement);
@@ -190,7 +193,9 @@ TEST_F(StatementTest, EachSearchFillsTheColumnsOfItsList) {
                                                          "wjin", "gdu",  "ppai",  "btype", "tt"};
     expectColumns(plan({"bearing", "6205"}), bearingHeadings, bearingFields);
     expectColumns(plan({"combined", "--brand", "SKF"}), bearingHeadings, bearingFields);
-    expectColumns(plan({"lookup", "6205LLU"}), bearingHeadings, bearingFields);
+    std::vector<std::string_view> lookupHeadings = bearingHeadings;
+    lookupHeadings.push_back("差异");
+    expectColumns(plan({"lookup", "6205LLU"}), lookupHeadings, bearingFields);
     expectColumns(plan({"imported", "--brand", "SKF"}),
                   {"编号", "品牌", "型号", "不含税价格（元）", "含税价格（元）"},
                   {"ID", "ppai", "newno", "nonprice", "price"});

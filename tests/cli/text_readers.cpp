@@ -10,24 +10,21 @@ public:
     explicit JsonReader(std::string_view text) : text_(text) {}
 
     std::optional<std::vector<JsonObject>> arrayOfObjects() {
-        std::vector<JsonObject> objects;
-        if (!take('[')) {
+        auto nested = arrayOfNestedObjects(/*nesting=*/false);
+        if (!nested) {
             return std::nullopt;
         }
-        if (!take(']')) {
-            do {
-                auto object = readObject();
-                if (!object) {
-                    return std::nullopt;
-                }
-                objects.push_back(std::move(*object));
-            } while (take(','));
-            if (!take(']')) {
-                return std::nullopt;
-            }
+        std::vector<JsonObject> objects;
+        for (JsonNestedObject& object : *nested) {
+            objects.push_back(std::move(object.strings));
         }
+        return objects;
+    }
+
+    std::optional<std::vector<JsonNestedObject>> arrayOfNestedObjects(bool nesting) {
+        auto objects = readArray(nesting);
         skipSpace();
-        if (at_ != text_.size()) {
+        if (!objects || at_ != text_.size()) {
             return std::nullopt;
         }
         return objects;
@@ -50,8 +47,28 @@ private:
         return false;
     }
 
-    std::optional<JsonObject> readObject() {
-        JsonObject object;
+    std::optional<std::vector<JsonNestedObject>> readArray(bool nesting) {
+        std::vector<JsonNestedObject> objects;
+        if (!take('[')) {
+            return std::nullopt;
+        }
+        if (!take(']')) {
+            do {
+                auto object = readObject(nesting);
+                if (!object) {
+                    return std::nullopt;
+                }
+                objects.push_back(std::move(*object));
+            } while (take(','));
+            if (!take(']')) {
+                return std::nullopt;
+            }
+        }
+        return objects;
+    }
+
+    std::optional<JsonNestedObject> readObject(bool nesting) {
+        JsonNestedObject object;
         if (!take('{')) {
             return std::nullopt;
         }
@@ -63,11 +80,24 @@ private:
             if (!name || !take(':')) {
                 return std::nullopt;
             }
+            skipSpace();
+            if (nesting && at_ < text_.size() && text_[at_] == '[') {
+                auto inner = readArray(/*nesting=*/false);
+                if (!inner) {
+                    return std::nullopt;
+                }
+                std::vector<JsonObject> members;
+                for (JsonNestedObject& each : *inner) {
+                    members.push_back(std::move(each.strings));
+                }
+                object.arrays.emplace_back(std::move(*name), std::move(members));
+                continue;
+            }
             auto value = readString();
             if (!value) {
                 return std::nullopt;
             }
-            object.emplace_back(std::move(*name), std::move(*value));
+            object.strings.emplace_back(std::move(*name), std::move(*value));
         } while (take(','));
         if (!take('}')) {
             return std::nullopt;
@@ -246,6 +276,10 @@ std::optional<std::vector<std::vector<std::string>>> readCsv(std::string_view te
 
 std::optional<std::vector<JsonObject>> readJsonArrayOfObjects(std::string_view text) {
     return JsonReader(text).arrayOfObjects();
+}
+
+std::optional<std::vector<JsonNestedObject>> readJsonArrayOfNestedObjects(std::string_view text) {
+    return JsonReader(text).arrayOfNestedObjects(/*nesting=*/true);
 }
 
 }  // namespace lz::query_cli::test

@@ -20,4 +20,12 @@ std::optional<std::vector<std::vector<std::string>>> readCsv(std::string_view te
 using JsonObject = std::vector<std::pair<std::string, std::string>>;
 std::optional<std::vector<JsonObject>> readJsonArrayOfObjects(std::string_view text);
 
+// The same, where a member may also be an array of such objects (one level deep): those
+// members apart, by name, in order.
+struct JsonNestedObject {
+    JsonObject strings;
+    std::vector<std::pair<std::string, std::vector<JsonObject>>> arrays;
+};
+std::optional<std::vector<JsonNestedObject>> readJsonArrayOfNestedObjects(std::string_view text);
+
 }  // namespace lz::query_cli::test

@@ -155,6 +155,28 @@ TEST(CanonicalIndex, EveryReadingOfTheTextFindsItsRows) {
     EXPECT_EQ(bhIn(index.lookup("180205"), LookupGroup::SameBearing), (Ids{1, 2, 3}));
 }
 
+TEST(CanonicalIndex, TheDifferenceColumnNamesAReadingOtherThanTheFirst) {
+    const CanonicalIndex index(kRows);
+    const auto columnOf = [](const GroupedLookup& found, std::int32_t bh) {
+        for (const LookupEntry& entry : found.entries) {
+            if (entry.bh == bh) {
+                return differenceColumnText(found, entry);
+            }
+        }
+        return std::string("<not found>");
+    };
+    const GroupedLookup split = index.lookup("6052Z");
+    EXPECT_EQ(columnOf(split, 12), "");
+    EXPECT_EQ(columnOf(split, 13), "读作 6052-Z");
+    const GroupedLookup code = index.lookup("2205");
+    EXPECT_EQ(columnOf(code, 14), "");
+    EXPECT_EQ(columnOf(code, 15), "读作 N205");
+    // One reading: the difference as it stands.
+    const GroupedLookup sealed = index.lookup("6205-2RS1");
+    EXPECT_EQ(columnOf(sealed, 4), "游隙 普通 → C3");
+    EXPECT_EQ(columnOf(sealed, 5), "同尺寸，密封不同；密封 -2RS → -2Z");
+}
+
 TEST(CanonicalIndex, FindsEverythingTheKeyIndexFinds) {
     const CanonicalIndex index(kRows);
     const DesignationIndex keys(kRows);

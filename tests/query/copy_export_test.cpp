@@ -68,6 +68,8 @@ protected:
     void pressCopy(std::string_view list) {
         QTest::keyClick(main_->widgetForTesting(list), Qt::Key_C, Qt::ControlModifier);
     }
+    // "导出…" in the bearing list's menu: 查看, 互换型号, 型号解读, 按任意型号查找…, 导出….
+    static constexpr int kBearingExportItem = 4;
     void chooseMenuItem(std::string_view menu, int item) {
         qobject_cast<QMenu*>(main_->widgetForTesting(menu))->actions().at(item)->trigger();
     }
@@ -116,7 +118,7 @@ TEST_F(CopyAndExport, CopyWorksInBothPriceLists) {
 TEST_F(CopyAndExport, ExportSavesTheWholeListAsCsv) {
     main_->selectRow(kBearingList.listName, 0);  // a selection does not narrow the export
     chosen_ = (home_.path() / "轴承列表.csv").string();
-    chooseMenuItem("右键", 3);
+    chooseMenuItem("右键", kBearingExportItem);
     ASSERT_EQ(dialogs_.size(), 1u);
     EXPECT_EQ(dialogs_[0].suffix, "csv");
     EXPECT_EQ(bytesOf(*chosen_), kBearingCsv);
@@ -155,7 +157,7 @@ TEST_F(CopyAndExport, RightClickInAPriceListPopsUpItsMenu) {
 
 TEST_F(CopyAndExport, CancellingTheDialogWritesNothing) {
     chosen_ = std::nullopt;
-    chooseMenuItem("右键", 3);
+    chooseMenuItem("右键", kBearingExportItem);
     EXPECT_EQ(dialogs_.size(), 1u);
     EXPECT_TRUE(boxes_.empty());
 }
@@ -165,14 +167,14 @@ TEST_F(CopyAndExport, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     std::ofstream(target) << "old";
     chosen_ = target.string();
     answer_ = ui::BoxAnswer::No;
-    chooseMenuItem("右键", 3);
+    chooseMenuItem("右键", kBearingExportItem);
     ASSERT_EQ(boxes_.size(), 1u);
     EXPECT_EQ(boxes_[0].buttons, ui::BoxButtons::YesNo);
     EXPECT_NE(boxes_[0].text.find(target.string()), std::string::npos);
     EXPECT_EQ(bytesOf(target), "old");
 
     answer_ = ui::BoxAnswer::Yes;
-    chooseMenuItem("右键", 3);
+    chooseMenuItem("右键", kBearingExportItem);
     EXPECT_EQ(bytesOf(target), kBearingCsv);
 }
 
@@ -182,7 +184,7 @@ TEST_F(CopyAndExport, ExportToAnUnwritablePlaceSaysSoAndLeavesNothing) {
          {home_.path() / "missing" / "list.csv", home_.path() / "plain" / "list.csv"}) {
         boxes_.clear();
         chosen_ = target.string();
-        chooseMenuItem("右键", 3);
+        chooseMenuItem("右键", kBearingExportItem);
         ASSERT_EQ(boxes_.size(), 1u) << target;
         EXPECT_EQ(boxes_[0].text.rfind("导出失败", 0), 0u) << boxes_[0].text;
         EXPECT_NE(boxes_[0].text.find(target.string()), std::string::npos);
@@ -205,7 +207,7 @@ TEST_F(CopyAndExport, ExportMarksCellsThatSpreadsheetsTakeForFormulasCopyDoesNot
     fillBearingList(*main_, "select * from bearing");
 
     chosen_ = (home_.path() / "list.csv").string();
-    chooseMenuItem("右键", 3);
+    chooseMenuItem("右键", kBearingExportItem);
     EXPECT_EQ(bytesOf(*chosen_), "\xEF\xBB\xBF" + kBearingHeadings +
                                      "\r\n"
                                      "58951,'-6301-2ZNR 轴承,6301-2ZNR,'=1+1,,,,'-,,\r\n"
@@ -226,7 +228,7 @@ TEST_F(CopyAndExport, ExportOverAPrivateFileKeepsItPrivate) {
     fs::permissions(target, fs::perms(0600), fs::perm_options::replace);
     chosen_ = target.string();
     answer_ = ui::BoxAnswer::Yes;
-    chooseMenuItem("右键", 3);
+    chooseMenuItem("右键", kBearingExportItem);
     EXPECT_EQ(bytesOf(target), kBearingCsv);
     EXPECT_EQ(fs::status(target).permissions(), fs::perms(0600));
 }

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 #include "catalogue/catalogue_database.h"
@@ -44,6 +45,19 @@ void click(QWidget* target, QPoint at, Qt::MouseButton button = Qt::LeftButton) 
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, button, Qt::NoButton,
                         Qt::NoModifier);
     QApplication::sendEvent(target, &release);
+}
+
+// What the platform sends for a double click.
+void doubleClick(QWidget* target, QPoint at) {
+    const QPointF local(at);
+    const QPointF global(target->mapToGlobal(at));
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool down = type != QEvent::MouseButtonRelease;
+        QMouseEvent event(type, local, global, Qt::LeftButton, down ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
 }
 
 using WindowBuildTest = WindowTest;
@@ -334,6 +348,98 @@ TEST_F(WindowBuildTest, HeaderClickSortsTheViewAndNotTheRows) {
     EXPECT_EQ(header->sortIndicatorSection(), -1);
 }
 
+// Headings name the rows below them; keys tell the rows apart for the actions.
+TEST_F(WindowBuildTest, HeadingRowsSpanTheListAndAreNeverSelectedOrOpened) {
+    Window& window = openSample();
+    window.setCurrentPage("选择夹", 1);
+    auto* view = qobject_cast<QTableView*>(window.widgetForTesting("列表"));
+    const int heading = window.appendHeadingRow("列表", "一、同一轴承（2）");
+    const std::vector<std::string> first = {"469", "NSK 6205DDU/C3"};
+    const int row1 = window.appendRow("列表", first);
+    window.setRowKey("列表", row1, 469);
+    const int row2 = window.appendRow("列表");
+    window.setCellText("列表", row2, 0, "22467");
+    const int heading2 = window.appendHeadingRow("列表", "二、其它");
+    window.showRowsNow("列表");
+    EXPECT_EQ(view->model()->rowCount(), 4) << "shown without waiting for the next batch";
+
+    EXPECT_EQ(heading, 0);
+    EXPECT_TRUE(window.isHeadingRow("列表", heading));
+    EXPECT_TRUE(window.isHeadingRow("列表", heading2));
+    EXPECT_FALSE(window.isHeadingRow("列表", row1));
+    EXPECT_FALSE(window.isHeadingRow("列表", 9));
+    EXPECT_EQ(window.cellText("列表", heading, 0), "一、同一轴承（2）");
+    EXPECT_EQ(view->columnSpan(heading, 0), 3);
+    EXPECT_EQ(view->columnSpan(row1, 0), 1);
+    EXPECT_EQ(window.rowKey("列表", row1), 469);
+    EXPECT_EQ(window.rowKey("列表", row2), std::nullopt);
+    EXPECT_EQ(window.rowKey("列表", heading), std::nullopt);
+    EXPECT_EQ(window.rowKey("列表", 9), std::nullopt);
+    EXPECT_FALSE(view->model()->setData(view->model()->index(heading, 0), QString("改")));
+    EXPECT_EQ(window.cellText("列表", heading, 0), "一、同一轴承（2）");
+
+    // A click or a double click on a heading selects and opens nothing.
+    const QPoint onHeading = view->visualRect(view->model()->index(heading, 1)).center();
+    click(view->viewport(), onHeading);
+    EXPECT_EQ(window.selectedRow("列表"), -1);
+    doubleClick(view->viewport(), onHeading);
+    EXPECT_TRUE(eventsOf(EventKind::RowDoubleClicked).empty());
+    const QPoint onRow = view->visualRect(view->model()->index(row1, 1)).center();
+    doubleClick(view->viewport(), onRow);
+    EXPECT_EQ(window.selectedRow("列表"), row1);
+    EXPECT_EQ(eventsOf(EventKind::RowDoubleClicked).size(), 1u);
+    // The arrow keys pass over headings.
+    window.selectRow("列表", row2);
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(window.selectedRow("列表"), row1);
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(window.selectedRow("列表"), row1);
+
+    // A new listing starts without the old headings, spans and keys.
+    window.clearRows("列表");
+    const int plain = window.appendRow("列表", first);
+    window.showRowsNow("列表");
+    EXPECT_FALSE(window.isHeadingRow("列表", plain));
+    EXPECT_EQ(view->columnSpan(plain, 0), 1);
+    EXPECT_EQ(window.rowKey("列表", plain), std::nullopt);
+}
+
+TEST_F(WindowBuildTest, SettledTextIsReportedOnceTheTypingPauses) {
+    sample = sampleWindow();
+    for (ControlTemplate& control : sample.controls) {
+        if (control.name == "编辑框1") {
+            control.settleMs = 30;
+        }
+    }
+    Window* window = WindowManager::instance().open(sample);
+    ASSERT_NE(window, nullptr);
+    const auto waitForSettled = [this](std::size_t count) {
+        QDeadlineTimer deadline(3000);
+        while (eventsOf(EventKind::TextSettled).size() < count && !deadline.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        }
+        QTest::qWait(60);  // and no further one comes
+    };
+    QWidget* box = window->widgetForTesting("编辑框1");
+    for (const char* key : {"6", "2", "0", "5"}) {
+        sendKey(box, Qt::Key_unknown, key);
+    }
+    waitForSettled(1);
+    ASSERT_EQ(eventsOf(EventKind::TextSettled).size(), 1u);
+    EXPECT_EQ(eventsOf(EventKind::TextSettled)[0].control, "编辑框1");
+    EXPECT_EQ(window->text("编辑框1"), "6205");
+    // Text set by an action settles too, as a paste would.
+    window->setText("编辑框1", "6205-2RS");
+    waitForSettled(2);
+    EXPECT_EQ(eventsOf(EventKind::TextSettled).size(), 2u);
+    // Enter is an event of its own; a box without settleMs never settles.
+    sendKey(box, Qt::Key_Return);
+    window->setText("编辑框9", "说明");
+    QTest::qWait(60);
+    EXPECT_EQ(eventsOf(EventKind::TextSettled).size(), 2u);
+}
+
 TEST_F(WindowBuildTest, RightClickInTheListIsRaised) {
     Window& window = openSample();
     window.setCurrentPage("选择夹", 1);
@@ -372,6 +478,15 @@ TEST_F(WindowBuildTest, LabelPressCarriesPositionAndKeyState) {
     EXPECT_EQ(presses[0].args.x, 5);
     EXPECT_EQ(presses[0].args.y, 7);
     EXPECT_EQ(presses[0].args.keyState, 1 + 4);
+}
+
+TEST_F(WindowBuildTest, ALabelsCaptionCanBeReadAndReplaced) {
+    Window& window = openSample();
+    EXPECT_EQ(window.text("标签"), "横幅\n第二行");
+    window.setText("标签", "找到 3 个\r\n第二行");
+    EXPECT_EQ(qobject_cast<QLabel*>(window.widgetForTesting("标签"))->text(),
+              QString("找到 3 个\n第二行"));
+    EXPECT_EQ(window.text("标签"), "找到 3 个\n第二行");
 }
 
 TEST_F(WindowBuildTest, ButtonsAndMenuItemsRaiseTheirEvents) {

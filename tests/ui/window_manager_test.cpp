@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <QWindow>
 
 #include "tests/ui/window_fixture.h"
 #include "ui/message_pump.h"
@@ -189,6 +190,69 @@ TEST_F(WindowManagerTest, WindowIsPlacedCentredOnTheScreen) {
     const Point expected = centredPosition(screen.width(), screen.height(), 200, 120);
     EXPECT_EQ(window->widgetForTesting()->pos(),
               QPoint(screen.x() + expected.x, screen.y() + expected.y));
+}
+
+TEST(BesidePosition, RightOfTheOwnerElseLeftElseWhereTheScreenHasMoreRoom) {
+    const Rect screen{0, 0, 1920, 1040};
+    const struct {
+        Rect owner;
+        int width, height;
+        int x, y;
+    } cases[] = {
+        {{100, 50, 813, 660}, 720, 660, 913, 50},     // fits on the right
+        {{1100, 50, 813, 660}, 720, 660, 380, 50},    // only on the left
+        {{553, 190, 813, 660}, 720, 660, 1200, 190},  // neither: the right has a pixel more
+        {{600, 190, 813, 660}, 720, 660, 0, 190},     // neither: the left has more
+        {{100, 600, 813, 660}, 720, 660, 913, 380},   // would reach below the screen
+        {{100, -40, 813, 660}, 720, 660, 913, 0},     // the owner above the screen's top
+        {{100, 50, 813, 660}, 2500, 1200, 0, 0},      // larger than the screen
+    };
+    for (const auto& c : cases) {
+        const Point corner = besidePosition(screen, c.owner, c.width, c.height);
+        EXPECT_EQ(corner.x, c.x) << c.owner.left;
+        EXPECT_EQ(corner.y, c.y) << c.owner.left;
+    }
+    // A second screen to the right of the first.
+    const Point second = besidePosition({1920, 0, 1280, 1024}, {2000, 100, 400, 300}, 300, 200);
+    EXPECT_EQ(second.x, 2400);
+    EXPECT_EQ(second.y, 100);
+}
+
+TEST_F(WindowManagerTest, AToolWindowStandsBesideItsOwnerStaysModelessAndClosesWithIt) {
+    const WindowTemplate ownerTemplate = smallWindow("主");
+    WindowTemplate toolTemplate = smallWindow("工具");
+    toolTemplate.ownerWindow = "主";
+    Window* owner = WindowManager::instance().open(ownerTemplate);
+    ASSERT_NE(owner, nullptr);
+    owner->widgetForTesting()->move(40, 30);
+    Window* tool = WindowManager::instance().open(toolTemplate, /*modal=*/true);
+    ASSERT_NE(tool, nullptr);
+    QWidget* toolFrame = tool->widgetForTesting();
+    EXPECT_TRUE(toolFrame->windowFlags().testFlag(Qt::Tool));
+    EXPECT_FALSE(toolFrame->isModal());
+    EXPECT_TRUE(owner->widgetForTesting()->isEnabled());
+    ASSERT_NE(toolFrame->windowHandle(), nullptr);
+    EXPECT_EQ(toolFrame->windowHandle()->transientParent(),
+              owner->widgetForTesting()->windowHandle());
+    const QRect ownerFrame = owner->widgetForTesting()->frameGeometry();
+    const QRect area = toolFrame->screen()->availableGeometry();
+    const Point expected = besidePosition(
+        {area.x(), area.y(), area.width(), area.height()},
+        {ownerFrame.x(), ownerFrame.y(), ownerFrame.width(), ownerFrame.height()}, 200, 120);
+    EXPECT_EQ(toolFrame->pos(), QPoint(expected.x, expected.y));
+
+    // Closing the tool leaves the owner; closing the owner takes the tool along.
+    tool->close();
+    EXPECT_EQ(WindowManager::instance().find("主"), owner);
+    tool = WindowManager::instance().open(toolTemplate);
+    ASSERT_NE(tool, nullptr);
+    owner->close();
+    EXPECT_EQ(WindowManager::instance().find("工具"), nullptr);
+
+    // Without its owner open, the same template makes an ordinary window.
+    Window* alone = WindowManager::instance().open(toolTemplate);
+    ASSERT_NE(alone, nullptr);
+    EXPECT_FALSE(alone->widgetForTesting()->windowFlags().testFlag(Qt::Tool));
 }
 
 // Runs last in this file: it enters the application's event loop once.

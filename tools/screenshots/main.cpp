@@ -1,9 +1,9 @@
 // Takes a screenshot of every page of the main window, of the bearing picture window for
 // three bearing types and for another bearing asked for while it is open, of a message box
-// above it, of a full-width search, of a web window, of the list menus, the designation lookup
-// dialog and the save dialog. Run under a real display with a window manager (for example
-// tests/ui/desktop/under_window_manager.sh); the data directory is a throwaway one. Usage:
-// screenshots OUTPUT_DIR [--no-web]
+// above it, of a full-width search, of a web window, of the list menus, the 型号助手 with typed
+// designations and the save dialog. Run under a real display with a window manager (for
+// example tests/ui/desktop/under_window_manager.sh); the data directory is a throwaway one.
+// Usage: screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
 #include <QApplication>
@@ -25,7 +25,7 @@
 #include "ui/message_pump.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
-#include "windows/designation_lookup_template.h"
+#include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
 #include "windows/web_window_templates.h"
@@ -157,12 +157,27 @@ int main(int argc, char** argv) {
     shoot(out, "imported-price-list-menu");
     QApplication::activePopupWidget()->close();
     pressToolButton(1);
-    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 2}});
-    if (auto* lookup = WindowManager::instance().find(lz::windows::kDesignationLookupWindowName)) {
-        lookup->setText(lz::windows::kDesignationLookupBox, "６２０５ ＬＬＵ");
-        shoot(out, "designation-lookup");
-        lz::bindings::dispatchEvent(*lookup, {"按钮_查找", lz::ui::EventKind::Clicked, {}});
-        shoot(out, "designation-lookup-result");
+    // The 型号助手 beside the main window, as Ctrl+F opens it, with designations typed into
+    // it; then its rows listed in the main window.
+    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 3}});
+    if (auto* assistant =
+            WindowManager::instance().find(lz::windows::kDesignationAssistantWindowName)) {
+        shoot(out, "designation-assistant");
+        const struct {
+            const char* typed;
+            const char* shot;
+        } typedDesignations[] = {{"6205-2RS1/C3", "designation-assistant-6205-2RS1-C3"},
+                                 {"NU 205 ECP", "designation-assistant-NU-205-ECP"},
+                                 {"6052Z", "designation-assistant-6052Z"},
+                                 {"６２０５ ＬＬＵ", "designation-assistant-full-width"}};
+        for (const auto& typed : typedDesignations) {
+            assistant->setText(lz::windows::kAssistantInput, typed.typed);
+            shoot(out, typed.shot);
+        }
+        lz::bindings::dispatchEvent(
+            *assistant, {lz::windows::kAssistantToBearingList, lz::ui::EventKind::Clicked, {}});
+        shoot(out, "designation-assistant-listed");
+        assistant->close();
     }
     // The save dialog runs its own loop: shot and closed from inside it.
     QTimer::singleShot(1500, [&out] {
@@ -171,7 +186,7 @@ int main(int argc, char** argv) {
             dialog->close();
         }
     });
-    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 3}});
+    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 4}});
 
     std::system((std::string("rm -rf ") + home).c_str());
     std::_Exit(0);

@@ -19,7 +19,6 @@
 #include "ui/message_boxes.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
-#include "windows/designation_lookup_template.h"
 #include "windows/picture_window_template.h"
 
 namespace lz::ui::desktop {
@@ -32,6 +31,23 @@ WindowTemplate plainWindow() {
     window.title = "普通窗口";
     window.outerWidth = 800;
     window.outerHeight = 600;
+    return window;
+}
+
+// A small dialog of the program's own, opened modal: one edit box to type into.
+constexpr std::string_view kDialogBox = "编辑框_输入";
+WindowTemplate modalDialog() {
+    WindowTemplate window;
+    window.name = "对话框";
+    window.title = "对话框";
+    window.outerWidth = 300;
+    window.outerHeight = 120;
+    ControlTemplate box;
+    box.kind = ControlKind::EditBox;
+    box.name = kDialogBox;
+    box.geometry = {20, 20, 200, 22};
+    box.tabStop = true;
+    window.controls.push_back(box);
     return window;
 }
 
@@ -179,18 +195,17 @@ TEST_F(BoxesAboveTest, TheSaveDialogShowsAboveThePictureWindowAndTakesTheKeys) {
 }
 
 TEST_F(BoxesAboveTest, ModalWindowsShowAboveThePictureWindowAndTakeTheKeys) {
-    Window* lookup =
-        WindowManager::instance().open(windows::designationLookupWindowTemplate(), true);
-    ASSERT_NE(lookup, nullptr);
-    QWidget* frame = lookup->widgetForTesting();
+    const WindowTemplate dialogTemplate = modalDialog();
+    Window* dialog = WindowManager::instance().open(dialogTemplate, true);
+    ASSERT_NE(dialog, nullptr);
+    QWidget* frame = dialog->widgetForTesting();
     ASSERT_TRUE(waitUntil([frame] { return activeWindow() == xWindowOf(frame); }))
-        << "the lookup dialog never got the keyboard";
+        << "the dialog never got the keyboard";
     EXPECT_TRUE(waitUntil([frame] { return isTopmost(frame); }, 1000))
-        << "the lookup dialog opened under another window";
+        << "the dialog opened under another window";
     ASSERT_TRUE(typeOnKeyboard({"type", "--delay", "20", "6205"}));
-    EXPECT_TRUE(waitUntil(
-        [lookup] { return lookup->text(windows::kDesignationLookupBox) == "6205"; }, 3000))
-        << lookup->text(windows::kDesignationLookupBox);
+    EXPECT_TRUE(waitUntil([dialog] { return dialog->text(kDialogBox) == "6205"; }, 3000))
+        << dialog->text(kDialogBox);
 }
 
 }  // namespace

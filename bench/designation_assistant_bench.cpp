@@ -1,0 +1,134 @@
+// The 型号助手: from the last key of a designation, typed into its box, to the result list
+// painted with the rows of that designation, offscreen, on the shipped catalogue. The time
+// holds the wait for the typing to settle, the lookup, the decoding panel, the list's fill and
+// its painting. Also the open of the window (the canonical index is built then) and the work
+// of a lookup alone. Goal: 50 ms from the key to the painted list, for every designation.
+#include <QApplication>
+#include <QEvent>
+#include <QTest>
+#include <QWidget>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/bindings/event_bindings.h"
+#include "bench/support/bench_window.h"
+#include "query/designation_assistant.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
+#include "windows/designation_assistant_template.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using lz::windows::kAssistantInput;
+using lz::windows::kAssistantList;
+
+constexpr double kGoalMs = 50.0;
+constexpr int kRounds = 5;
+
+// Stamps in many makers' writings, with clearance, cage and grease codes, old codes and
+// texts that read in two ways.
+const char* const kStamps[] = {
+    "6205-2RS1/C3",   "NU 205 ECP", "6205LLU",        "6205DDUC3", "62052RS", "180205",
+    "6308-2Z/C3",     "22215 EK",   "7205 BECBP",     "30205",     "6052Z",   "2205",
+    "NJ 2310 ECP",    "6001-2RSH",  "6203ZZCM",       "608-2RS",   "51105",   "32210",
+    "６２０５ＬＬＵ", "NU205ET2C3", "6206-2RS1/C3GJN"};
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// Notes when the list's viewport is next painted.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* viewport) : viewport_(viewport) {
+        viewport_->installEventFilter(this);
+    }
+    void arm() { painted_ = false; }
+    bool painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == viewport_ && event->type() == QEvent::Paint) {
+            painted_ = true;
+        }
+        return false;
+    }
+
+private:
+    QWidget* viewport_;
+    bool painted_ = false;
+};
+
+struct Figures {
+    std::vector<double> keyToList;
+    std::vector<double> lookupAlone;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return lz::bench::runOnMainWindow(
+        argc, argv, [](lz::bench::BenchWindow&, lz::ui::Window& main) {
+            const auto opening = Clock::now();
+            lz::bindings::dispatchEvent(main,
+                                        {"右键", lz::ui::EventKind::ItemSelected, {.index = 3}});
+            lz::ui::Window* assistant = lz::ui::WindowManager::instance().find(
+                lz::windows::kDesignationAssistantWindowName);
+            if (assistant == nullptr) {
+                return 1;
+            }
+            QCoreApplication::processEvents();
+            const double openMs = msSince(opening);
+            QWidget* box = assistant->widgetForTesting(kAssistantInput);
+            auto* list = assistant->widgetForTesting(kAssistantList);
+            QWidget* viewport = list->findChild<QWidget*>("qt_scrollarea_viewport");
+            PaintWatch watch(viewport != nullptr ? viewport : list);
+
+            Figures figures;
+            for (int round = 0; round < kRounds; ++round) {
+                for (const char* stamp : kStamps) {
+                    const QString text = QString::fromUtf8(stamp);
+                    // All but the last key typed, and settled.
+                    assistant->setText(kAssistantInput, text.chopped(1).toStdString());
+                    QTest::keyClick(box, Qt::Key_End);  // the text set puts the cursor first
+                    QTest::qWait(3 * lz::windows::kAssistantSettleMs);
+                    const auto generation = assistant->listGeneration(kAssistantList);
+                    watch.arm();
+                    const auto start = Clock::now();
+                    QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.right(1),
+                                        Qt::NoModifier);
+                    while ((assistant->listGeneration(kAssistantList) == generation ||
+                            !watch.painted()) &&
+                           msSince(start) < 2000) {
+                        QCoreApplication::processEvents(QEventLoop::AllEvents);
+                    }
+                    figures.keyToList.push_back(msSince(start));
+
+                    const auto alone = Clock::now();
+                    lz::query::lookUpInAssistant(*assistant);
+                    figures.lookupAlone.push_back(msSince(alone));
+                }
+            }
+            std::sort(figures.keyToList.begin(), figures.keyToList.end());
+            std::sort(figures.lookupAlone.begin(), figures.lookupAlone.end());
+            const auto percentile = [](const std::vector<double>& sorted, int p) {
+                return sorted[std::min(sorted.size() - 1, sorted.size() * p / 100)];
+            };
+            const double slowest = figures.keyToList.back();
+            std::printf("opening the window (index built)        %8.1f ms\n", openMs);
+            std::printf("lookup, panel and fill alone: median %.2f ms, slowest %.2f ms\n",
+                        percentile(figures.lookupAlone, 50), figures.lookupAlone.back());
+            std::printf(
+                "key to painted list (%zu keys, %d ms settling included): median %.1f ms, "
+                "90th percentile %.1f ms, slowest %.1f ms  goal %.0f ms: %s\n",
+                figures.keyToList.size(), lz::windows::kAssistantSettleMs,
+                percentile(figures.keyToList, 50), percentile(figures.keyToList, 90), slowest,
+                kGoalMs, slowest <= kGoalMs ? "met" : "MISSED");
+            return 0;
+        });
+}

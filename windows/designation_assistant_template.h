@@ -1,0 +1,65 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+#include "catalogue/result_list_headings.h"
+#include "ui/window_template.h"
+
+namespace lz::windows {
+
+// 型号助手: a tool window beside the main window that finds bearings as a designation is
+// typed and explains the designation.
+inline constexpr std::string_view kDesignationAssistantWindowName = "designation_assistant";
+
+// Its pages, one way of finding a bearing each. Page 0, "按型号", holds the controls below;
+// a later page is added by giving the tab control another title and its controls
+// `.container = kAssistantPages, .page = 1`.
+inline constexpr std::string_view kAssistantPages = "选择夹_型号助手";
+inline constexpr int kByDesignationPage = 0;
+
+// Page "按型号".
+inline constexpr std::string_view kAssistantInput = "编辑框_型号";
+inline constexpr std::string_view kAssistantDecoding = "编辑框_型号解读";
+inline constexpr std::string_view kAssistantList = "超级列表框_型号助手";
+inline constexpr std::string_view kAssistantStatus = "标签_查找结果";
+inline constexpr std::string_view kAssistantToBearingList = "按钮_列入轴承列表";
+
+// How long the typed text must stay unchanged before it is looked up. A lookup with its
+// list takes a few milliseconds, less than the time between two keys even at the
+// keyboard's repeat rate, so each key is looked up as it comes; the wait only gathers
+// what arrives at once, such as a barcode reader's characters. It is part of the 50 ms
+// from a key to the list.
+inline constexpr int kAssistantSettleMs = 15;
+
+// Where a column of the result list takes its text from. A column of another source (the
+// shop's stock, say) is a new source here and a new case in the fill's cell text
+// (query/designation_assistant_list.cpp).
+enum class AssistantColumnSource : std::uint8_t {
+    BearingField,  // the `field` of the bearing table's row
+    Difference,    // how the row differs from the designation looked up
+};
+
+struct AssistantColumn {
+    std::string_view title;
+    int width = 0;
+    AssistantColumnSource source = AssistantColumnSource::BearingField;
+    std::string_view field{};  // BearingField: the bearing table's column
+};
+
+// The result list's columns, first to last: the one place they are named. The template
+// builds the list from them and the fill takes every cell's text by them.
+inline constexpr std::array<AssistantColumn, 7> kAssistantColumns = {{
+    {catalogue::kBearingListHeadings[1], 140, AssistantColumnSource::BearingField, "zhch"},
+    {catalogue::kBearingListHeadings[2], 84, AssistantColumnSource::BearingField, "newno"},
+    {catalogue::kBearingListHeadings[7], 48, AssistantColumnSource::BearingField, "ppai"},
+    {catalogue::kBearingListHeadings[4], 34, AssistantColumnSource::BearingField, "njin"},
+    {catalogue::kBearingListHeadings[5], 34, AssistantColumnSource::BearingField, "wjin"},
+    {catalogue::kBearingListHeadings[6], 34, AssistantColumnSource::BearingField, "gdu"},
+    {catalogue::kDifferenceHeading, 262, AssistantColumnSource::Difference},
+}};
+
+const ui::WindowTemplate& designationAssistantWindowTemplate();
+
+}  // namespace lz::windows
