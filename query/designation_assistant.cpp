@@ -7,6 +7,8 @@
 #include "designation/canonical_index.h"
 #include "query/designation_assistant_list.h"
 #include "query/designation_lookup.h"
+#include "query/keyed_rows.h"
+#include "query/measured_size_search.h"
 #include "query/reading_panel.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
@@ -92,6 +94,7 @@ void prepareDesignationAssistant(ui::Window& assistant) {
         canonicalIndexOf(mainWindow->database(kCatalogueConnection));
     }
     showNothing(assistant, kReadingPanelHint, {});
+    prepareMeasuredSizePage(assistant);
 }
 
 void lookUpInAssistant(ui::Window& assistant) {
@@ -127,27 +130,13 @@ void lookUpInAssistant(ui::Window& assistant) {
 }
 
 void listAssistantRowsInBearingList(ui::Window& assistant) {
-    ui::Window* mainWindow = mainWindowOpen();
-    if (mainWindow == nullptr) {
-        return;
+    if (ui::Window* mainWindow = mainWindowOpen()) {
+        listBearingsInOrder(*mainWindow, bearingsOfRows(assistant, windows::kAssistantList));
     }
-    std::vector<std::int32_t> rows;
-    const int count = assistant.rowCount(windows::kAssistantList);
-    for (int row = 0; row < count; ++row) {
-        if (const auto key = assistant.rowKey(windows::kAssistantList, row)) {
-            rows.push_back(static_cast<std::int32_t>(*key));
-        }
-    }
-    listBearingsInOrder(*mainWindow, rows);
 }
 
 std::optional<std::int32_t> selectedAssistantBearing(const ui::Window& assistant) {
-    const int row = assistant.selectedRow(windows::kAssistantList);
-    if (row < 0) {
-        return std::nullopt;
-    }
-    const auto key = assistant.rowKey(windows::kAssistantList, row);
-    return key ? std::optional<std::int32_t>(static_cast<std::int32_t>(*key)) : std::nullopt;
+    return bearingOfSelectedRow(assistant, windows::kAssistantList);
 }
 
 }  // namespace lz::query

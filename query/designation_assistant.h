@@ -22,7 +22,8 @@ void openDesignationAssistant(ui::Window& mainWindow);
 void explainSelectedBearing(ui::Window& mainWindow);
 
 // Created: builds the index now, so that the first key finds it ready; a failure is left
-// to the first lookup, which tries again and says so.
+// to the first lookup, which tries again and says so. Prepares the page "按实测尺寸" too
+// (prepareMeasuredSizePage).
 void prepareDesignationAssistant(ui::Window& assistant);
 
 // The typed text settled (or Enter): the decoding panel explains it and the result list

@@ -183,6 +183,35 @@ void Window::setText(std::string_view control, std::string_view text) {
     }
 }
 
+void Window::setItems(std::string_view combo, std::span<const std::string> items) {
+    const WindowWidgets::Control* found = widgets_->find(combo, ControlKind::ComboBox);
+    if (found == nullptr) {
+        return;
+    }
+    auto* box = static_cast<QComboBox*>(found->widget);
+    // Replacing the items would put the first of them into the edit field.
+    const QString typed = box->currentText();
+    QStringList texts;
+    for (const std::string& item : items) {
+        texts.push_back(toQString(item));
+    }
+    box->clear();
+    box->addItems(texts);
+    box->setEditText(typed);
+}
+
+std::vector<std::string> Window::items(std::string_view combo) const {
+    const WindowWidgets::Control* found = widgets_->find(combo, ControlKind::ComboBox);
+    std::vector<std::string> texts;
+    if (found != nullptr) {
+        auto* box = static_cast<QComboBox*>(found->widget);
+        for (int item = 0; item < box->count(); ++item) {
+            texts.push_back(toUtf8(box->itemText(item)));
+        }
+    }
+    return texts;
+}
+
 namespace {
 
 QAbstractButton* checkableOf(const WindowWidgets& widgets, std::string_view name) {

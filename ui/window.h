@@ -70,6 +70,11 @@ public:
     std::string text(std::string_view control) const;
     void setText(std::string_view control, std::string_view text);
 
+    // Combo boxes: replaces the items of the drop-down list, first to last, for lists known
+    // only at run time (such as the catalogue's own types). The text in the edit field stays.
+    void setItems(std::string_view combo, std::span<const std::string> items);
+    std::vector<std::string> items(std::string_view combo) const;
+
     // Radio buttons and check boxes.
     bool isChecked(std::string_view control) const;
     void setChecked(std::string_view control, bool checked);

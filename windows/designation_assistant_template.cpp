@@ -1,14 +1,32 @@
 #include "windows/designation_assistant_template.h"
 
+#include <utility>
 #include <vector>
 
 #include "windows/main_window_template.h"
+#include "windows/measured_size_page.h"
 #include "windows/template_helpers.h"
 
 namespace lz::windows {
 namespace {
 
 using ui::ControlKind;
+
+// The pages' controls in one list, page 0 first (the first tab stop has the focus when
+// the window opens).
+std::vector<ui::ControlTemplate> withMeasuredSizePage(std::vector<ui::ControlTemplate> controls) {
+    for (ui::ControlTemplate& control : measuredSizePageControls(kAssistantPages)) {
+        controls.push_back(std::move(control));
+    }
+    return controls;
+}
+
+std::vector<ui::WiredEvent> withMeasuredSizeEvents(std::vector<ui::WiredEvent> events) {
+    for (const ui::WiredEvent& event : measuredSizePageEvents()) {
+        events.push_back(event);
+    }
+    return events;
+}
 
 std::vector<ui::ListColumn> resultListColumns() {
     std::vector<ui::ListColumn> columns;
@@ -38,11 +56,11 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
         .minimiseBox = false,
         .stayOnTop = false,
         .ownerWindow = kMainWindowName,
-        .controls = withKindTabStops({
+        .controls = withKindTabStops(withMeasuredSizePage({
             {.kind = ControlKind::TabControl,
              .name = kAssistantPages,
              .geometry = {4, 4, 684, 621},
-             .pages = {"按型号"}},
+             .pages = {"按型号", "按实测尺寸"}},
             onPage({.kind = ControlKind::Label,
                     .name = "标签_型号",
                     .geometry = {8, 36, 172, 18},
@@ -78,15 +96,14 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
                     .name = kAssistantToBearingList,
                     .geometry = {540, 588, 136, 26},
                     .text = "列入轴承列表"}),
+        })),
+        .wiredEvents = withMeasuredSizeEvents({
+            {"", ui::EventKind::Created},
+            {kAssistantInput, ui::EventKind::TextSettled},
+            {kAssistantInput, ui::EventKind::EnterPressed},
+            {kAssistantList, ui::EventKind::RowDoubleClicked},
+            {kAssistantToBearingList, ui::EventKind::Clicked},
         }),
-        .wiredEvents =
-            {
-                {"", ui::EventKind::Created},
-                {kAssistantInput, ui::EventKind::TextSettled},
-                {kAssistantInput, ui::EventKind::EnterPressed},
-                {kAssistantList, ui::EventKind::RowDoubleClicked},
-                {kAssistantToBearingList, ui::EventKind::Clicked},
-            },
     };
     return assistant;
 }

@@ -14,8 +14,8 @@ namespace lz::windows {
 inline constexpr std::string_view kDesignationAssistantWindowName = "designation_assistant";
 
 // Its pages, one way of finding a bearing each. Page 0, "按型号", holds the controls below;
-// a later page is added by giving the tab control another title and its controls
-// `.container = kAssistantPages, .page = 1`.
+// page 1, "按实测尺寸", those of measured_size_page.h. A later page is added by giving the
+// tab control another title and its controls `.container = kAssistantPages, .page = 2`.
 inline constexpr std::string_view kAssistantPages = "选择夹_型号助手";
 inline constexpr int kByDesignationPage = 0;
 

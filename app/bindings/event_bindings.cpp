@@ -9,6 +9,7 @@
 #include "query/bearing_search.h"
 #include "query/designation_assistant.h"
 #include "query/designation_lookup.h"
+#include "query/measured_size_search.h"
 #include "query/price_list_menus.h"
 #include "query/price_queries.h"
 #include "query/result_list_copy.h"
@@ -20,6 +21,7 @@
 #include "ui/window_manager.h"
 #include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
+#include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
 
 namespace lz::bindings {
@@ -65,8 +67,8 @@ void enterDomesticPrice(Window& mainWindow, const EventArgs&) {
     runIfEnabled(mainWindow, "按钮_查询国产", query::runDomesticPriceQuery);
 }
 
-void openAssistantBearingPicture(Window& assistant, const EventArgs&) {
-    const std::optional<std::int32_t> bh = query::selectedAssistantBearing(assistant);
+namespace {
+void openPictureOfBearing(std::optional<std::int32_t> bh) {
     Window* mainWindow = ui::WindowManager::instance().find(windows::kMainWindowName);
     if (!bh || mainWindow == nullptr) {
         return;
@@ -74,6 +76,15 @@ void openAssistantBearingPicture(Window& assistant, const EventArgs&) {
     if (!content::openBearingPictureOfRow(mainWindow->database(query::kCatalogueConnection), *bh)) {
         ui::MessageBoxes::show(query::kReadFailedMessage, query::kReadFailedCaption);
     }
+}
+}  // namespace
+
+void openAssistantBearingPicture(Window& assistant, const EventArgs&) {
+    openPictureOfBearing(query::selectedAssistantBearing(assistant));
+}
+
+void openMeasuredBearingPicture(Window& assistant, const EventArgs&) {
+    openPictureOfBearing(query::selectedMeasuredBearing(assistant));
 }
 
 namespace {
@@ -153,6 +164,25 @@ constexpr std::array kBindings = {
             openAssistantBearingPicture},
     Binding{kAssistant, windows::kAssistantToBearingList, EventKind::Clicked, -1,
             withoutArguments<query::listAssistantRowsInBearingList>},
+    // Page "按实测尺寸": the button and Enter in every input search.
+    Binding{kAssistant, windows::kMeasuredSearch, EventKind::Clicked, -1,
+            withoutArguments<query::searchByMeasuredSize>},
+    Binding{kAssistant, windows::kMeasuredInner, EventKind::EnterPressed, -1,
+            withoutArguments<query::searchByMeasuredSize>},
+    Binding{kAssistant, windows::kMeasuredOuter, EventKind::EnterPressed, -1,
+            withoutArguments<query::searchByMeasuredSize>},
+    Binding{kAssistant, windows::kMeasuredWidth, EventKind::EnterPressed, -1,
+            withoutArguments<query::searchByMeasuredSize>},
+    Binding{kAssistant, windows::kMeasuredTolerance, EventKind::EnterPressed, -1,
+            withoutArguments<query::searchByMeasuredSize>},
+    Binding{kAssistant, windows::kMeasuredWidthTolerance, EventKind::EnterPressed, -1,
+            withoutArguments<query::searchByMeasuredSize>},
+    Binding{kAssistant, windows::kMeasuredType, EventKind::EnterPressed, -1,
+            withoutArguments<query::searchByMeasuredSize>},
+    Binding{kAssistant, windows::kMeasuredList, EventKind::RowDoubleClicked, -1,
+            openMeasuredBearingPicture},
+    Binding{kAssistant, windows::kMeasuredToBearingList, EventKind::Clicked, -1,
+            withoutArguments<query::listMeasuredRowsInBearingList>},
 };
 
 }  // namespace

@@ -47,5 +47,7 @@ void enterDomesticPrice(ui::Window& mainWindow, const ui::EventArgs& args);
 // A double click on a row of the 型号助手's list: the picture window of that bearing, as a
 // double click in the bearing list opens it.
 void openAssistantBearingPicture(ui::Window& assistant, const ui::EventArgs& args);
+// The same on the list of the page "按实测尺寸".
+void openMeasuredBearingPicture(ui::Window& assistant, const ui::EventArgs& args);
 
 }  // namespace lz::bindings

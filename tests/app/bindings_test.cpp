@@ -31,6 +31,7 @@
 #include "ui/window_manager.h"
 #include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
+#include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
 #include "windows/web_window_templates.h"
 
@@ -224,6 +225,17 @@ protected:
     void expectPage(int page) const { EXPECT_EQ(main_->currentPage("选择夹1"), page); }
     static ui::Window* openedAssistant() {
         return windowNamed(windows::kDesignationAssistantWindowName);
+    }
+    // The 型号助手 opened on its page "按实测尺寸" with d and D typed in.
+    ui::Window* measuredSizePage(std::string_view inner, std::string_view outer) {
+        chooseItem("右键", 3);
+        ui::Window* assistant = openedAssistant();
+        if (assistant != nullptr) {
+            assistant->setCurrentPage(windows::kAssistantPages, windows::kByMeasuredSizePage);
+            assistant->setText(windows::kMeasuredInner, inner);
+            assistant->setText(windows::kMeasuredOuter, outer);
+        }
+        return assistant;
     }
     // The typed text settles and is looked up.
     static void waitForAssistantRows(ui::Window& assistant) {
@@ -497,6 +509,64 @@ TEST_F(EveryControl, DoesWhatItsUserAsksFor) {
              QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
          },
          [&] { expectPictureOfTheNtn6205LLU(); }},
+        {"designation_assistant 按实测尺寸: Enter in every input, 查找",
+         [&] {
+             ui::Window* assistant = measuredSizePage("24.98", "52.02");
+             ASSERT_NE(assistant, nullptr);
+             for (const std::string_view input :
+                  {windows::kMeasuredInner, windows::kMeasuredOuter, windows::kMeasuredWidth,
+                   windows::kMeasuredTolerance, windows::kMeasuredWidthTolerance,
+                   windows::kMeasuredType}) {
+                 SCOPED_TRACE(input);
+                 assistant->clearRows(windows::kMeasuredList);
+                 QWidget* box = assistant->widgetForTesting(input);
+                 QTest::keyClick(box->focusProxy() != nullptr ? box->focusProxy() : box,
+                                 Qt::Key_Return);
+                 EXPECT_EQ(assistant->cellText(windows::kMeasuredList, 0, 0),
+                           "25 × 52 × 15 mm　306 个");
+             }
+             assistant->clearRows(windows::kMeasuredList);
+             qobject_cast<QAbstractButton*>(assistant->widgetForTesting(windows::kMeasuredSearch))
+                 ->click();
+         },
+         [&] {
+             EXPECT_EQ(openedAssistant()->cellText(windows::kMeasuredList, 0, 0),
+                       "25 × 52 × 15 mm　306 个");
+         }},
+        {"designation_assistant 按实测尺寸: 列入轴承列表",
+         [&] {
+             ui::Window* assistant = measuredSizePage("1-3/8\"", "2-27/32\"");
+             ASSERT_NE(assistant, nullptr);
+             qobject_cast<QAbstractButton*>(assistant->widgetForTesting(windows::kMeasuredSearch))
+                 ->click();
+             showPage(2);
+             qobject_cast<QAbstractButton*>(
+                 assistant->widgetForTesting(windows::kMeasuredToBearingList))
+                 ->click();
+         },
+         [&] {
+             expectPage(0);
+             EXPECT_EQ(column(kBearingList, 1),
+                       (std::vector<std::string>{"TIMKEN  HM88649 轴承", "TIMKEN  16137 轴承"}));
+         }},
+        {"designation_assistant 按实测尺寸: double click",
+         [&] {
+             ui::Window* assistant = measuredSizePage("24.98", "52.02");
+             ASSERT_NE(assistant, nullptr);
+             qobject_cast<QAbstractButton*>(assistant->widgetForTesting(windows::kMeasuredSearch))
+                 ->click();
+             auto* view = qobject_cast<QAbstractItemView*>(
+                 assistant->widgetForTesting(windows::kMeasuredList));
+             // Row 0 is the size's heading; row 1 NSK's 6205.
+             const QPoint centre = view->visualRect(view->model()->index(1, 1)).center();
+             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+             QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+         },
+         [&] {
+             ui::Window* picture = windowNamed(windows::kBearingPictureWindowName);
+             ASSERT_NE(picture, nullptr);
+             EXPECT_EQ(picture->text("编辑框4"), "6205");
+         }},
     };
     for (const Use& use : uses) {
         SCOPED_TRACE(use.what);

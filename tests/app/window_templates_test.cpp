@@ -87,27 +87,46 @@ TEST(WindowTemplates, AreSoundAndConsistentWithTheirRules) {
     }
 }
 
-// The 型号助手: a tool window of the main window whose page "按型号" holds everything, so
-// that other pages can join it, and whose list has its columns in the order named once.
-TEST(DesignationAssistantTemplate, IsAToolWindowWithOnePageAndTheDifferenceColumnLast) {
+// The 型号助手: a tool window of the main window whose tab control holds everything, a page
+// per way of finding a bearing, and whose lists have their columns in the order named once.
+TEST(DesignationAssistantTemplate, IsAToolWindowWithAPagePerWayOfFindingABearing) {
     const WindowTemplate& assistant = lz::windows::designationAssistantWindowTemplate();
     EXPECT_EQ(assistant.ownerWindow, lz::windows::kMainWindowName);
     EXPECT_EQ(assistant.title, "型号助手");
     const ControlTemplate& pages = control(assistant, "选择夹_型号助手");
-    EXPECT_EQ(pages.pages, std::vector<std::string_view>{"按型号"});
+    EXPECT_EQ(pages.pages, (std::vector<std::string_view>{"按型号", "按实测尺寸"}));
     EXPECT_TRUE(pages.tabStrip);
     for (const ControlTemplate& each : assistant.controls) {
         if (each.name != pages.name) {
             EXPECT_EQ(each.container, pages.name) << each.name;
-            EXPECT_EQ(each.page, 0) << each.name;
+            EXPECT_TRUE(each.page == 0 || each.page == 1) << each.name;
+            // Inside the tab control's page, below its strip.
+            EXPECT_GE(each.geometry.left, 4) << each.name;
+            EXPECT_GE(each.geometry.top, 30) << each.name;
+            EXPECT_LE(each.geometry.left + each.geometry.width, pages.geometry.width - 4)
+                << each.name;
+            EXPECT_LE(each.geometry.top + each.geometry.height, pages.geometry.height - 4)
+                << each.name;
         }
     }
-    std::vector<std::string_view> titles;
-    for (const auto& column : control(assistant, "超级列表框_型号助手").columns) {
-        titles.push_back(column.title);
-    }
-    EXPECT_EQ(titles, (std::vector<std::string_view>{"轴承名称", "新型号", "品牌", "内径", "外径",
-                                                     "厚度", "差异"}));
+    const auto titles = [&](std::string_view list) {
+        std::vector<std::string_view> texts;
+        int width = 0;
+        for (const auto& column : control(assistant, list).columns) {
+            texts.push_back(column.title);
+            width += column.width;
+            EXPECT_EQ(column.sort, lz::ui::ColumnSort::None) << "the rows stand ranked";
+        }
+        // No horizontal scroll bar beside the vertical one.
+        EXPECT_LE(width, control(assistant, list).geometry.width - 30) << list;
+        return texts;
+    };
+    EXPECT_EQ(titles("超级列表框_型号助手"),
+              (std::vector<std::string_view>{"轴承名称", "新型号", "品牌", "内径", "外径", "厚度",
+                                             "差异"}));
+    EXPECT_EQ(titles("超级列表框_实测尺寸"),
+              (std::vector<std::string_view>{"轴承名称", "新型号", "品牌", "内径", "外径", "厚度",
+                                             "偏差"}));
     const ControlTemplate& panel = control(assistant, "编辑框_型号解读");
     EXPECT_TRUE(panel.multiLine && panel.readOnly && panel.wordWrap);
     const ControlTemplate& input = control(assistant, "编辑框_型号");
@@ -120,6 +139,12 @@ TEST(DesignationAssistantTemplate, IsAToolWindowWithOnePageAndTheDifferenceColum
             break;
         }
     }
+    // "按实测尺寸" starts in millimetres, with the usual tolerances, among every type.
+    EXPECT_EQ(control(assistant, "编辑框_公差").text, "0.10");
+    EXPECT_EQ(control(assistant, "编辑框_厚度公差").text, "0.20");
+    EXPECT_TRUE(control(assistant, "单选框_毫米").checked);
+    EXPECT_FALSE(control(assistant, "单选框_英寸").checked);
+    EXPECT_EQ(control(assistant, "组合框_轴承类型").text, "全部");
 }
 
 TEST(MainWindowTemplate, HidesExactlyTheFourUnreachableButtons) {

@@ -230,6 +230,26 @@ TEST_F(WindowBuildTest, TypedComboTextIsReadBackAsTypedAndNotAdded) {
     EXPECT_EQ(combo->count(), 3);
 }
 
+TEST_F(WindowBuildTest, ComboItemsReplacedAtRunTimeLeaveTheTypedTextAsItWas) {
+    Window& window = openSample();
+    auto* combo = qobject_cast<QComboBox*>(window.widgetForTesting("组合框"));
+    ASSERT_NE(combo, nullptr);
+    window.setText("组合框", "深沟");
+    const std::vector<std::string> types{"全部", "深沟球轴承", "圆锥滚子轴承"};
+    window.setItems("组合框", types);
+    EXPECT_EQ(window.items("组合框"), types);
+    EXPECT_EQ(window.text("组合框"), "深沟") << "not replaced by the first item";
+    // Choosing an item puts it into the edit field; a later list replaces, never adds.
+    combo->setCurrentIndex(2);
+    EXPECT_EQ(window.text("组合框"), "圆锥滚子轴承");
+    window.setItems("组合框", std::vector<std::string>{"SKF"});
+    EXPECT_EQ(window.items("组合框"), std::vector<std::string>{"SKF"});
+    EXPECT_EQ(window.text("组合框"), "圆锥滚子轴承");
+    window.setItems("组合框", {});
+    EXPECT_TRUE(window.items("组合框").empty());
+    EXPECT_EQ(window.text("组合框"), "圆锥滚子轴承");
+}
+
 TEST_F(WindowBuildTest, APasteIntoAnEditBoxOrAComboIsCutAtTheToolkitsDefaultMaximum) {
     // 32,767 characters, what a line edit and a native edit box hold when the program sets no
     // limit: a huge paste stays small enough to edit and search. Counted in characters, so
@@ -583,6 +603,9 @@ TEST_F(WindowBuildTest, WrongNamesAndKindsGiveNeutralResults) {
     window.setText("列表", "x");
     window.setCurrentPage("不存在", 1);
     window.popupMenu("按钮1", 0, 0);
+    window.setItems("编辑框1", std::vector<std::string>{"x"});
+    EXPECT_TRUE(window.items("编辑框1").empty());
+    EXPECT_EQ(window.text("编辑框1"), "");
     EXPECT_EQ(window.widgetForTesting("不存在"), nullptr);
 }
 #endif

@@ -1,9 +1,9 @@
 // Takes a screenshot of every page of the main window, of the bearing picture window for
 // three bearing types and for another bearing asked for while it is open, of a message box
 // above it, of a full-width search, of a web window, of the list menus, the 型号助手 with typed
-// designations and the save dialog. Run under a real display with a window manager (for
-// example tests/ui/desktop/under_window_manager.sh); the data directory is a throwaway one.
-// Usage: screenshots OUTPUT_DIR [--no-web]
+// designations, its page "按实测尺寸" with measured sizes and the save dialog. Run under a real
+// display with a window manager (for example tests/ui/desktop/under_window_manager.sh); the data
+// directory is a throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
 #include <QApplication>
@@ -27,6 +27,7 @@
 #include "ui/window_manager.h"
 #include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
+#include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
 #include "windows/web_window_templates.h"
 
@@ -177,6 +178,32 @@ int main(int argc, char** argv) {
         lz::bindings::dispatchEvent(
             *assistant, {lz::windows::kAssistantToBearingList, lz::ui::EventKind::Clicked, {}});
         shoot(out, "designation-assistant-listed");
+
+        // The page "按实测尺寸": a worn 6205 in millimetres, an inch cone in inches, a size
+        // nothing lies near, and refused values, each searched as Enter searches.
+        assistant->setCurrentPage(lz::windows::kAssistantPages, lz::windows::kByMeasuredSizePage);
+        shoot(out, "measured-size");
+        const struct {
+            const char *inner, *outer, *width;
+            bool inches;
+            const char* shot;
+        } measurements[] = {{"24.98", "52.02", "15", false, "measured-size-metric"},
+                            {"1-3/8", "2-27/32", "1", true, "measured-size-inch"},
+                            {"34.93", "72", "", false, "measured-size-inch-beside-metric"},
+                            {"27.5", "61.3", "9", false, "measured-size-nearest"},
+                            {"25,4", "-52", "1e300", false, "measured-size-refused"},
+                            {"52", "25", "", false, "measured-size-outer-not-above-inner"}};
+        for (const auto& measured : measurements) {
+            assistant->setText(lz::windows::kMeasuredInner, measured.inner);
+            assistant->setText(lz::windows::kMeasuredOuter, measured.outer);
+            assistant->setText(lz::windows::kMeasuredWidth, measured.width);
+            assistant->setChecked(
+                measured.inches ? lz::windows::kMeasuredInches : lz::windows::kMeasuredMillimetres,
+                true);
+            lz::bindings::dispatchEvent(
+                *assistant, {lz::windows::kMeasuredOuter, lz::ui::EventKind::EnterPressed, {}});
+            shoot(out, measured.shot);
+        }
         assistant->close();
     }
     // The save dialog runs its own loop: shot and closed from inside it.
