@@ -67,6 +67,11 @@ public:
     }
 };
 
+FileDialogs::OpenResponder& openResponder() {
+    static FileDialogs::OpenResponder current;
+    return current;
+}
+
 QString& lastFolder() {
     static QString folder;
     return folder;
@@ -84,6 +89,44 @@ QString startFolder() {
 
 void FileDialogs::setResponder(Responder responder) {
     lz::ui::responder() = std::move(responder);
+}
+
+void FileDialogs::setOpenResponder(OpenResponder responder) {
+    lz::ui::openResponder() = std::move(responder);
+}
+
+std::optional<std::string> FileDialogs::askOpenFileName(const OpenFileRequest& request) {
+    if (const OpenResponder answer = openResponder()) {
+        return answer(request);
+    }
+    DialogTexts texts;
+    QCoreApplication::installTranslator(&texts);
+    struct Uninstall {
+        DialogTexts& texts;
+        ~Uninstall() { QCoreApplication::removeTranslator(&texts); }
+    } uninstall{texts};
+    QFileDialog dialog(nullptr, toQString(request.caption), startFolder());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    QStringList patterns;
+    for (const std::string& suffix : request.suffixes) {
+        patterns << "*." + toQString(suffix) << "*." + toQString(suffix).toUpper();
+    }
+    dialog.setNameFilters({toQString(request.filterName) + " (" + patterns.join(' ') + ")",
+                           QStringLiteral("所有文件 (*)")});
+    dialog.setLabelText(QFileDialog::LookIn, "查找范围：");
+    dialog.setLabelText(QFileDialog::FileName, "文件名：");
+    dialog.setLabelText(QFileDialog::FileType, "文件类型：");
+    dialog.setLabelText(QFileDialog::Accept, "打开");
+    dialog.setLabelText(QFileDialog::Reject, "取消");
+    dialog.setWindowModality(Qt::ApplicationModal);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    const QString chosen = dialog.selectedFiles().front();
+    lastFolder() = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
 }
 
 std::optional<std::string> FileDialogs::askSaveFileName(const SaveFileRequest& request) {

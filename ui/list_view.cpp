@@ -80,6 +80,14 @@ void ListView::setCopyHandler(std::function<void()> handler) {
     copyHandler_ = std::move(handler);
 }
 
+void ListView::setHeaderClickHandler(std::function<void(int column)> handler) {
+    QHeaderView* header = horizontalHeader();
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sectionClicked, this,
+            [handler = std::move(handler)](int column) { handler(column); });
+}
+
 void ListView::keyPressEvent(QKeyEvent* event) {
     if (copyHandler_ && event->matches(QKeySequence::Copy)) {
         event->accept();
