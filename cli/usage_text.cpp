@@ -17,6 +17,10 @@ Commands:
   domestic        prices of domestic bearings by model and maker
   lookup TEXT     bearings by a designation in any brand's writing, and those sharing its
                   new designation
+  stock check FILE
+                  reads a stock list and matches its lines against the catalogue, without
+                  importing it ("stock check --help" tells more; run by lingzhou-shop)
+  stock list      the shop's stock list, as the window's 本店库存 shows it
 
 Options (before or after the command):
   --format FORMAT  table (the default: aligned columns for a terminal), csv (as the
