@@ -50,7 +50,12 @@ std::vector<ControlTemplate> windowLevelControls() {
         {.kind = ControlKind::Menu,
          .name = "右键",
          .text = "右键",
-         .menuItems = {{"查看"}, {"互换型号"}, {"按任意型号查找…", "Ctrl+F"}, {"导出…"}},
+         .menuItems = {{"查看"},
+                       {"互换型号"},
+                       {"按任意型号查找…", "Ctrl+F"},
+                       {"导出…"},
+                       {"本店库存"},
+                       {"导入本店库存…"}},
          .hiddenTopLevel = true},
         // The context menus of the two price lists.
         {.kind = ControlKind::Menu,
@@ -63,7 +68,7 @@ std::vector<ControlTemplate> windowLevelControls() {
          .text = "右键2",
          .menuItems = {{"导出…"}},
          .hiddenTopLevel = true},
-        {.kind = ControlKind::DatabaseConnection, .name = "外部数据库1"},
+        {.kind = ControlKind::DatabaseConnection, .name = kMainCatalogueConnection},
         {.kind = ControlKind::RecordSet, .name = "记录集1"},
     };
 }

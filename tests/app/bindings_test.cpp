@@ -31,6 +31,8 @@
 #include "windows/designation_lookup_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
+#include "windows/shop_stock_template.h"
+#include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
 
 namespace lz::bindings {
@@ -42,7 +44,8 @@ using ui::EventKind;
 const ui::WindowTemplate* templateNamed(std::string_view name) {
     for (const auto* candidate :
          {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
-          &windows::designationLookupWindowTemplate()}) {
+          &windows::designationLookupWindowTemplate(), &windows::shopStockWindowTemplate(),
+          &windows::stockImportWindowTemplate()}) {
         if (candidate->name == name) {
             return candidate;
         }
@@ -67,6 +70,12 @@ ControlKind kindRaising(EventKind event) {
             return ControlKind::ListView;
         case EventKind::ToolButtonClicked:
             return ControlKind::ToolBar;
+        case EventKind::ChoiceChanged:
+            return ControlKind::ComboBox;
+        case EventKind::TextChanged:
+            return ControlKind::EditBox;
+        case EventKind::HeaderClicked:
+            return ControlKind::ListView;
         case EventKind::Created:
             break;
     }
@@ -95,7 +104,9 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
                                               : binding.item == 0       ? "查看"
                                               : binding.item == 1       ? "互换型号"
                                               : binding.item == 2       ? "按任意型号查找…"
-                                                                        : "导出…";
+                                              : binding.item == 3       ? "导出…"
+                                              : binding.item == 4       ? "本店库存"
+                                                                        : "导入本店库存…";
             ASSERT_GE(binding.item, 0);
             EXPECT_EQ(control->menuItems.at(binding.item).caption, expected);
         }
@@ -117,11 +128,16 @@ protected:
             offeredNames_.push_back(request.suggestedName);
             return std::optional<std::string>();
         });
+        ui::FileDialogs::setOpenResponder([this](const ui::OpenFileRequest& request) {
+            offeredNames_.push_back(request.caption);
+            return std::optional<std::string>();
+        });
         answer_ = ui::BoxAnswer::No;
     }
     void TearDown() override {
         content::setUrlOpenerForTesting({});
         ui::FileDialogs::setResponder({});
+        ui::FileDialogs::setOpenResponder({});
         ShippedCatalogueWindowTest::TearDown();
         QApplication::processEvents();
     }
@@ -130,7 +146,8 @@ protected:
     void reset() {
         for (const std::string_view name :
              {windows::kBearingPictureWindowName, windows::kDesignationLookupWindowName,
-              std::string_view("imported_price_web"), std::string_view("domestic_price_web")}) {
+              std::string_view("imported_price_web"), std::string_view("domestic_price_web"),
+              windows::kShopStockWindowName}) {
             if (ui::Window* window = ui::WindowManager::instance().find(name)) {
                 window->close();
             }
@@ -372,6 +389,14 @@ TEST_F(EveryControl, DoesWhatItsUserAsksFor) {
              chooseItem("右键", 3);
          },
          [&] { EXPECT_EQ(offeredNames_, std::vector<std::string>{"轴承列表.csv"}); }},
+        {"右键: 本店库存", [&] { chooseItem("右键", 4); },
+         [&] {
+             ui::Window* stock = windowNamed(windows::kShopStockWindowName);
+             ASSERT_NE(stock, nullptr);
+             EXPECT_EQ(stock->text(windows::kShopStockCounts), "共 0 行");
+         }},
+        {"右键: 导入本店库存…", [&] { chooseItem("右键", 5); },
+         [&] { EXPECT_EQ(offeredNames_, std::vector<std::string>{"导入本店库存"}); }},
         {"超级列表框_主窗口1: right click, Ctrl+C, 导出…",
          [&] {
              showPage(1);
@@ -504,7 +529,7 @@ TEST_F(PageSwitchTest, APageKeepsItsListBetweenVisits) {
 TEST_F(PageSwitchTest, UnboundEventsAreIgnored) {
     dispatchEvent(*main_, {"单选框1", EventKind::Clicked, {}});
     dispatchEvent(*main_, {"超级列表框_主窗口", EventKind::CurrentItemChanged, {}});
-    dispatchEvent(*main_, {"右键", EventKind::ItemSelected, {.index = 5}});
+    dispatchEvent(*main_, {"右键", EventKind::ItemSelected, {.index = 9}});
     EXPECT_EQ(page(), 0);
     EXPECT_TRUE(boxes_.empty());
 }
