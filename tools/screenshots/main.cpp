@@ -1,6 +1,7 @@
 // Takes a screenshot of every page of the main window, of the bearing picture window for
-// three bearing types, of a web window, of the list menus, the designation lookup dialog and
-// the save dialog. Run under a real display (for example xvfb-run); the data directory is a
+// three bearing types, of a web window, of the list menus, the designation lookup dialog, the
+// import of a shop's stock list (on a test fixture) with its column dialog, the 本店库存
+// window, and the save dialog. Run under a real display (for example xvfb-run); the data directory is a
 // throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
@@ -19,6 +20,7 @@
 #include "app/bindings/event_bindings.h"
 #include "app/startup/program.h"
 #include "query/result_list_fill.h"
+#include "shop/actions/shop_windows.h"
 #include "ui/message_boxes.h"
 #include "ui/message_pump.h"
 #include "ui/window.h"
@@ -26,6 +28,8 @@
 #include "windows/designation_lookup_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
+#include "windows/shop_stock_template.h"
+#include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
 
 namespace {
@@ -130,6 +134,27 @@ int main(int argc, char** argv) {
         lz::bindings::dispatchEvent(*lookup, {"按钮_查找", lz::ui::EventKind::Clicked, {}});
         shoot(out, "designation-lookup-result");
     }
+    // A shop's stock list imported: the column dialog with a line to confirm selected and
+    // its candidates listed, then the 本店库存 window.
+    if (lz::shop::actions::openStockImport(LZ_SOURCE_DIR
+                                           "/tests/shop/fixtures/stock_shared_strings.xlsx")) {
+        lz::ui::Window& dialog = *WindowManager::instance().find(lz::windows::kStockImportWindowName);
+        dialog.selectRow(lz::windows::kStockImportPreview, 3);
+        shoot(out, "stock-import-dialog");
+        dialog.selectRow(lz::windows::kStockImportCandidates, 0);
+        lz::bindings::dispatchEvent(
+            dialog, {lz::windows::kStockImportChooseButton, lz::ui::EventKind::Clicked, {}});
+        lz::bindings::dispatchEvent(
+            dialog, {lz::windows::kStockImportImportButton, lz::ui::EventKind::Clicked, {}});
+        settle(100);
+    }
+    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 4}});
+    if (auto* stock = WindowManager::instance().find(lz::windows::kShopStockWindowName)) {
+        shoot(out, "shop-stock-window");
+        stock->close();
+        settle(100);
+    }
+
     // The save dialog runs its own loop: shot and closed from inside it.
     QTimer::singleShot(1500, [&out] {
         QGuiApplication::primaryScreen()->grabWindow(0).save(out + "/save-dialog.png");
