@@ -5,6 +5,7 @@ The layers, from the top down:
 
     app → query, content, shop/actions → windows → ui → catalogue
     app → shop/actions → shop/import → shop/matching → shop/store → designation → catalogue
+    query → shop/store
     cli → the Qt-free parts of query, designation, catalogue
     shop/tool → cli, shop/import, shop/matching, shop/store
 
@@ -29,7 +30,8 @@ MAY_INCLUDE = {
     "designation": {"catalogue"},
     "ui": {"catalogue"},
     "windows": {"ui", "catalogue"},
-    "query": {"windows", "ui", "catalogue", "designation"},
+    # query may show the shop's stock beside its lists (shop/store is plain C++).
+    "query": {"windows", "ui", "catalogue", "designation", "shop/store"},
     "content": {"windows", "ui", "catalogue", "designation"},
     # The shop's data: its messages (shop/ itself), the shop file, matching through the
     # designation model, the stock-list readers, the windows' actions and its own program.

@@ -46,7 +46,6 @@ inline constexpr const char* kReadFailed = "读取本店数据出错";
 
 // Importing from the window.
 inline constexpr const char* kCatalogueUnavailable = "无法读取轴承数据，不能匹配本店库存";
-inline constexpr const char* kNoShopData = "没有本店数据";
 inline constexpr const char* kChooseALine = "请先在上面的列表中选中一行";
 inline constexpr const char* kChooseABearing = "请先选中一个候选轴承";
 
