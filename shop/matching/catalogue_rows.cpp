@@ -14,27 +14,6 @@ namespace {
 constexpr std::string_view kRowsSql = "select bh, newno, oldno, ckxh, ppai from bearing";
 constexpr std::size_t kExpectedRows = 60000;
 
-std::optional<std::int32_t> integerOf(const catalogue::FieldValue& value) {
-    return std::visit(
-        [](const auto& v) -> std::optional<std::int32_t> {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::uint8_t> || std::is_same_v<T, std::int16_t> ||
-                          std::is_same_v<T, std::int32_t>) {
-                return static_cast<std::int32_t>(v);
-            } else {
-                return std::nullopt;
-            }
-        },
-        value);
-}
-
-std::string textOf(catalogue::FieldValue&& value) {
-    if (auto* text = std::get_if<std::string>(&value)) {
-        return std::move(*text);
-    }
-    return {};
-}
-
 }  // namespace
 
 std::string brandKey(std::string_view brand) {
@@ -115,16 +94,18 @@ std::optional<CatalogueTables> readCatalogueTables(catalogue::CatalogueDatabase&
     tables.designations.reserve(kExpectedRows);
     tables.rows.reserve(kExpectedRows);
     for (database.MoveFirst(handle); !database.IsEOF(handle); database.MoveNext(handle)) {
-        const std::optional<std::int32_t> bh = integerOf(database.ReadColByName(handle, "bh"));
+        const std::optional<std::int32_t> bh =
+            catalogue::integerValue(database.ReadColByName(handle, "bh"));
         if (!bh) {
             continue;
         }
-        std::string newno = textOf(database.ReadColByName(handle, "newno"));
-        std::string ckxh = textOf(database.ReadColByName(handle, "ckxh"));
-        tables.rows.push_back({*bh, newno, ckxh, textOf(database.ReadColByName(handle, "ppai"))});
-        tables.designations.push_back({*bh, std::move(newno),
-                                       textOf(database.ReadColByName(handle, "oldno")),
-                                       std::move(ckxh)});
+        std::string newno = catalogue::textValue(database.ReadColByName(handle, "newno"));
+        std::string ckxh = catalogue::textValue(database.ReadColByName(handle, "ckxh"));
+        tables.rows.push_back(
+            {*bh, newno, ckxh, catalogue::textValue(database.ReadColByName(handle, "ppai"))});
+        tables.designations.push_back(
+            {*bh, std::move(newno), catalogue::textValue(database.ReadColByName(handle, "oldno")),
+             std::move(ckxh)});
     }
     const bool failed = database.HasFailed(handle);
     database.CloseTable(handle);
