@@ -87,4 +87,25 @@ std::string fieldText(FieldValue&& value) {
     return fieldText(static_cast<const FieldValue&>(value));
 }
 
+std::optional<std::int32_t> integerValue(const FieldValue& value) {
+    return std::visit(
+        [](const auto& v) -> std::optional<std::int32_t> {
+            using T = std::decay_t<decltype(v)>;
+            if constexpr (std::is_same_v<T, std::uint8_t> || std::is_same_v<T, std::int16_t> ||
+                          std::is_same_v<T, std::int32_t>) {
+                return static_cast<std::int32_t>(v);
+            } else {
+                return std::nullopt;
+            }
+        },
+        value);
+}
+
+std::string textValue(FieldValue&& value) {
+    if (auto* text = std::get_if<std::string>(&value)) {
+        return std::move(*text);
+    }
+    return {};
+}
+
 }  // namespace lz::catalogue

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -24,5 +25,11 @@ using FieldValue = std::variant<std::monostate, std::uint8_t, std::int16_t, std:
 std::string fieldText(const FieldValue& value);
 // The same, taking the text of a text value over instead of copying it.
 std::string fieldText(FieldValue&& value);
+
+// For indexes over a table: an integer column's value (bytes, short and long integers),
+// none for anything else; a text column's value taken over, the empty text for NULL and
+// for values of any other kind.
+std::optional<std::int32_t> integerValue(const FieldValue& value);
+std::string textValue(FieldValue&& value);
 
 }  // namespace lz::catalogue

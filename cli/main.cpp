@@ -6,9 +6,14 @@
 
 #include "catalogue/image/catalogue_image.h"
 #include "cli/query_tool.h"
+#include "cli/stock_handover.h"
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    // The shop's stock lists need readers this program does without.
+    if (lz::query_cli::asksForStock(arguments)) {
+        return lz::query_cli::handOverToShopTool(argv, std::cerr);
+    }
     std::ios::sync_with_stdio(false);
     return lz::query_cli::runQueryTool(arguments, lz::catalogue::catalogueImage(), std::cout,
                                        std::cerr);

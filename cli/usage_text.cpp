@@ -22,6 +22,10 @@ Commands:
   measure INNER OUTER [WIDTH]
                   bearings by sizes measured on a bearing (a caliper reading, in mm or
                   inches), nearest first, with their deviations
+  stock check FILE
+                  reads a stock list and matches its lines against the catalogue, without
+                  importing it ("stock check --help" tells more; run by lingzhou-shop)
+  stock list      the shop's stock list, as the window's 本店库存 shows it
 
 Options (before or after the command):
   --format FORMAT  table (the default: aligned columns for a terminal), csv (as the

@@ -366,6 +366,50 @@ GroupedLookup CanonicalIndex::lookup(std::string_view typed) const {
     return result;
 }
 
+SameBearingRows CanonicalIndex::sameBearing(std::string_view typed) const {
+    SameBearingRows result;
+    result.readings = read(typed);
+    std::vector<SameBearingRow>& rows = result.rows;
+    const std::size_t readings = std::min<std::size_t>(result.readings.readings.size(), 255);
+    for (std::size_t i = 0; i < readings; ++i) {
+        const std::uint32_t canonical =
+            canonicals_.find(canonicalDesignation(result.readings.readings[i]));
+        if (canonical == kNone) {
+            continue;
+        }
+        for (std::uint32_t row = firstOfGroup_[canonical]; row != kNone; row = nextInGroup_[row]) {
+            rows.push_back({bh_[row], canonical, static_cast<std::uint8_t>(i), false});
+        }
+    }
+    if (typed.size() <= kLongestKeyedText) {
+        for (const std::int32_t bh : keys_.lookup(typed)) {
+            const std::uint32_t row = rowOf(bh);
+            if (row != kNone) {
+                rows.push_back({bh, groupOfRow_[row], 0, false});
+            }
+        }
+        const std::vector<std::int32_t> own = keys_.directMatches(typed);
+        for (SameBearingRow& row : rows) {
+            row.ownText = std::binary_search(own.begin(), own.end(), row.bh);
+        }
+    }
+    // Each row once, where it was found first (a reading before the key).
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const SameBearingRow& a, const SameBearingRow& b) { return a.bh < b.bh; });
+    rows.erase(
+        std::unique(rows.begin(), rows.end(),
+                    [](const SameBearingRow& a, const SameBearingRow& b) { return a.bh == b.bh; }),
+        rows.end());
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const SameBearingRow& a, const SameBearingRow& b) {
+                         if (a.ownText != b.ownText) {
+                             return a.ownText;
+                         }
+                         return a.reading < b.reading;
+                     });
+    return result;
+}
+
 GroupedLookup CanonicalIndex::interchangeable(std::int32_t bh) const {
     GroupedLookup result;
     const std::uint32_t row = rowOf(bh);

@@ -33,6 +33,23 @@ struct LookupEntry {
     std::string difference;  // the "差异" column: "游隙 C3 → 普通；保持架 M → 未注"
 };
 
+// A row of the same bearing as a text (group 1 of a lookup), with what tells such rows
+// apart: whether the row's own designation is the text, and which common designation
+// (canonical) it belongs to.
+struct SameBearingRow {
+    std::int32_t bh = 0;
+    std::uint32_t group = 0;   // the canonical designation of its newno, by number; equal
+                               // numbers are one bearing; kNoGroup for a row without newno
+    std::uint8_t reading = 0;  // which reading of the text found it (0 when the key did)
+    bool ownText = false;      // its newno, oldno or ckxh is the text (key equal)
+};
+inline constexpr std::uint32_t kNoGroup = TextIds::kNone;
+
+struct SameBearingRows {
+    DesignationReadings readings;
+    std::vector<SameBearingRow> rows;  // own text first, then by reading, then by bh
+};
+
 struct GroupedLookup {
     DesignationReadings readings;      // the readings of the text looked up
     std::vector<LookupEntry> entries;  // group 1, then 2, then 3; each row once
@@ -63,6 +80,10 @@ public:
     // 2. the same basic designation and sealing, fewest differences first;
     // 3. the same basic designation with other seals, snap ring or bore.
     GroupedLookup lookup(std::string_view typed) const;
+
+    // Group 1 of lookup(typed) alone, without the work of the related groups: what
+    // matching a shop's line against the catalogue needs, in microseconds.
+    SameBearingRows sameBearing(std::string_view typed) const;
 
     // "互换型号" for the row `bh`: group 1 (the row first, then every row of the same
     // canonical designation) and group 2 of its common designation. A row whose common

@@ -15,29 +15,6 @@ constexpr std::string_view kRowsSql = "select bh, newno, oldno, ckxh from bearin
 // Room for the shipped catalogue's rows from the start; a larger table merely grows.
 constexpr std::size_t kExpectedRows = 60000;
 
-std::optional<std::int32_t> integerOf(const catalogue::FieldValue& value) {
-    return std::visit(
-        [](const auto& v) -> std::optional<std::int32_t> {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::uint8_t> || std::is_same_v<T, std::int16_t> ||
-                          std::is_same_v<T, std::int32_t>) {
-                return static_cast<std::int32_t>(v);
-            } else {
-                return std::nullopt;
-            }
-        },
-        value);
-}
-
-// Text columns read as text; NULL reads as the empty text. Anything else has no
-// designation to offer.
-std::string textOf(catalogue::FieldValue&& value) {
-    if (auto* text = std::get_if<std::string>(&value)) {
-        return std::move(*text);
-    }
-    return {};
-}
-
 }  // namespace
 
 std::optional<DesignationIndex> DesignationIndex::build(catalogue::CatalogueDatabase& database) {
@@ -58,13 +35,14 @@ std::optional<std::vector<DesignationRow>> readDesignationRows(
     std::vector<DesignationRow> rows;
     rows.reserve(kExpectedRows);
     for (database.MoveFirst(handle); !database.IsEOF(handle); database.MoveNext(handle)) {
-        const std::optional<std::int32_t> bh = integerOf(database.ReadColByName(handle, "bh"));
+        const std::optional<std::int32_t> bh =
+            catalogue::integerValue(database.ReadColByName(handle, "bh"));
         if (!bh) {
             continue;
         }
-        rows.push_back({*bh, textOf(database.ReadColByName(handle, "newno")),
-                        textOf(database.ReadColByName(handle, "oldno")),
-                        textOf(database.ReadColByName(handle, "ckxh"))});
+        rows.push_back({*bh, catalogue::textValue(database.ReadColByName(handle, "newno")),
+                        catalogue::textValue(database.ReadColByName(handle, "oldno")),
+                        catalogue::textValue(database.ReadColByName(handle, "ckxh"))});
     }
     const bool failed = database.HasFailed(handle);
     database.CloseTable(handle);

@@ -15,37 +15,6 @@
 namespace lz::query {
 namespace {
 
-// Why a write failed, in the user's words where the cause is a common one.
-std::string reasonOf(const std::error_code& error) {
-    using std::errc;
-    const std::error_condition cause = error.default_error_condition();
-    if (cause == errc::no_such_file_or_directory) {
-        return "文件夹不存在";
-    }
-    if (cause == errc::not_a_directory) {
-        return "路径中有不是文件夹的部分";
-    }
-    if (cause == errc::permission_denied || cause == errc::operation_not_permitted) {
-        return "没有写入权限";
-    }
-    if (cause == errc::read_only_file_system) {
-        return "该位置只读";
-    }
-    if (cause == errc::no_space_on_device) {
-        return "磁盘空间不足";
-    }
-    if (cause == errc::file_too_large) {
-        return "文件超出允许的大小";
-    }
-    if (cause == errc::is_a_directory) {
-        return "这是一个文件夹";
-    }
-    if (cause == errc::filename_too_long) {
-        return "文件名太长";
-    }
-    return error.message();
-}
-
 void exportResultList(ui::Window& mainWindow, const ResultList& list,
                       std::string_view suggestedName) {
     const std::optional<std::string> chosen = ui::FileDialogs::askSaveFileName(
@@ -62,9 +31,9 @@ void exportResultList(ui::Window& mainWindow, const ResultList& list,
     }
     const std::error_code error = text::writeFileReplacing(path, resultListCsv(mainWindow, list));
     if (error) {
-        ui::MessageBoxes::show(
-            "导出失败，无法写入文件：\n" + *chosen + "\n（" + reasonOf(error) + "）",
-            kExportMessageCaption);
+        ui::MessageBoxes::show("导出失败，无法写入文件：\n" + *chosen + "\n（" +
+                                   text::writeFailureReason(error) + "）",
+                               kExportMessageCaption);
     }
 }
 

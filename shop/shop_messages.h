@@ -44,4 +44,9 @@ inline constexpr const char* kUndoFailed = "撤销失败，本店库存保持原
 inline constexpr const char* kSaveFailed = "保存失败，本店数据保持原样";
 inline constexpr const char* kReadFailed = "读取本店数据出错";
 
+// Importing from the window.
+inline constexpr const char* kCatalogueUnavailable = "无法读取轴承数据，不能匹配本店库存";
+inline constexpr const char* kChooseALine = "请先在上面的列表中选中一行";
+inline constexpr const char* kChooseABearing = "请先选中一个候选轴承";
+
 }  // namespace lz::shop::messages

@@ -175,6 +175,9 @@ QWidget* WindowWidgets::makeEditBox(const ControlTemplate& control, QWidget* par
             QObject::connect(settle, &QTimer::timeout, box,
                              [this, name] { raise(name, EventKind::TextSettled); });
         }
+        // Typing only: a text an action sets raises nothing.
+        QObject::connect(box, &QLineEdit::textEdited, box,
+                         [this, name] { raise(name, EventKind::TextChanged); });
         edit = box;
     }
     setTextColours(edit, control);
@@ -186,6 +189,20 @@ QWidget* WindowWidgets::makeEditBox(const ControlTemplate& control, QWidget* par
 
 QWidget* WindowWidgets::makeComboBox(const ControlTemplate& control, QWidget* parent) {
     auto* combo = new QComboBox(parent);
+    const std::string_view name = control.name;
+    if (control.dropDownList) {
+        for (std::string_view item : control.items) {
+            combo->addItem(toQString(item));
+        }
+        combo->setCurrentIndex(combo->findText(toQString(control.text)));
+        // The user's choices only: items and indexes an action sets raise nothing.
+        QObject::connect(combo, &QComboBox::activated, combo, [this, name](int index) {
+            raise(name, EventKind::ChoiceChanged, EventArgs{index, 0, 0, 0});
+        });
+        combo->view()->setMinimumHeight(kComboListMinHeight);
+        combo->setItemDelegate(new SpacedItemDelegate(combo));
+        return combo;
+    }
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     // No completer: it would complete typed text to an item and match items regardless
@@ -196,7 +213,6 @@ QWidget* WindowWidgets::makeComboBox(const ControlTemplate& control, QWidget* pa
     }
     combo->setEditText(toQString(control.text));
     // The insert policy keeps Enter from adding the typed text to the list.
-    const std::string_view name = control.name;
     QObject::connect(combo->lineEdit(), &QLineEdit::returnPressed, combo,
                      [this, name] { raise(name, EventKind::EnterPressed); });
     combo->view()->setMinimumHeight(kComboListMinHeight);
@@ -208,6 +224,11 @@ QWidget* WindowWidgets::makeComboBox(const ControlTemplate& control, QWidget* pa
 QWidget* WindowWidgets::makeListView(const ControlTemplate& control, QWidget* parent) {
     auto* list = new ListView(parent, control.columns);
     const std::string_view name = control.name;
+    if (control.sortableColumns) {
+        list->setHeaderClickHandler([this, name](int column) {
+            raise(name, EventKind::HeaderClicked, EventArgs{column, 0, 0, 0});
+        });
+    }
     list->setCurrentRowHandler([this, name] { raise(name, EventKind::CurrentItemChanged); });
     list->setRightClickHandler([this, name] { raise(name, EventKind::RightClicked); });
     list->setRowDoubleClickHandler([this, name] { raise(name, EventKind::RowDoubleClicked); });

@@ -68,6 +68,11 @@ public:
     }
 };
 
+FileDialogs::OpenResponder& openResponder() {
+    static FileDialogs::OpenResponder current;
+    return current;
+}
+
 QString& lastFolder() {
     static QString folder;
     return folder;
@@ -87,40 +92,77 @@ void FileDialogs::setResponder(Responder responder) {
     lz::ui::responder() = std::move(responder);
 }
 
-std::optional<std::string> FileDialogs::askSaveFileName(const SaveFileRequest& request) {
-    // A copy: the responder may replace itself while it answers.
-    if (const Responder answer = responder()) {
-        return answer(request);
-    }
-    // Qt's own dialog, not the desktop's: a desktop dialog may need the GLib main loop,
-    // which the program does not run, and Qt's can be put into Chinese here.
+void FileDialogs::setOpenResponder(OpenResponder responder) {
+    lz::ui::openResponder() = std::move(responder);
+}
+
+namespace {
+
+// Qt's own dialog, not the desktop's: a desktop dialog may need the GLib main loop, which
+// the program does not run, and Qt's can be put into Chinese here. `configure` sets what
+// differs between opening and saving; the choice is remembered as the next start folder.
+template <typename Configure>
+std::optional<std::string> runFileDialog(const std::string& caption, Configure configure) {
     DialogTexts texts;
     QCoreApplication::installTranslator(&texts);
     struct Uninstall {
         DialogTexts& texts;
         ~Uninstall() { QCoreApplication::removeTranslator(&texts); }
     } uninstall{texts};
-    QFileDialog dialog(nullptr, toQString(request.caption), startFolder());
+    QFileDialog dialog(nullptr, toQString(caption), startFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(toQString(request.filterName) + " (*." + toQString(request.suffix) + ")");
-    dialog.setDefaultSuffix(toQString(request.suffix));
-    dialog.selectFile(toQString(request.suggestedName));
-    dialog.setLabelText(QFileDialog::LookIn, "保存位置：");
     dialog.setLabelText(QFileDialog::FileName, "文件名：");
-    dialog.setLabelText(QFileDialog::FileType, "保存类型：");
-    dialog.setLabelText(QFileDialog::Accept, "保存");
     dialog.setLabelText(QFileDialog::Reject, "取消");
     dialog.setWindowModality(Qt::ApplicationModal);
     stackAboveOnTopWindows(dialog);
+    configure(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
     const QString chosen = dialog.selectedFiles().front();
     lastFolder() = QFileInfo(chosen).absolutePath();
     return chosen.toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> FileDialogs::askOpenFileName(const OpenFileRequest& request) {
+    // A copy: the responder may replace itself while it answers.
+    if (const OpenResponder answer = openResponder()) {
+        return answer(request);
+    }
+    return runFileDialog(request.caption, [&request](QFileDialog& dialog) {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        QStringList patterns;
+        for (const std::string& suffix : request.suffixes) {
+            patterns << "*." + toQString(suffix) << "*." + toQString(suffix).toUpper();
+        }
+        dialog.setNameFilters({toQString(request.filterName) + " (" + patterns.join(' ') + ")",
+                               QStringLiteral("所有文件 (*)")});
+        dialog.setLabelText(QFileDialog::LookIn, "查找范围：");
+        dialog.setLabelText(QFileDialog::FileType, "文件类型：");
+        dialog.setLabelText(QFileDialog::Accept, "打开");
+    });
+}
+
+std::optional<std::string> FileDialogs::askSaveFileName(const SaveFileRequest& request) {
+    // A copy: the responder may replace itself while it answers.
+    if (const Responder answer = responder()) {
+        return answer(request);
+    }
+    return runFileDialog(request.caption, [&request](QFileDialog& dialog) {
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setNameFilter(toQString(request.filterName) + " (*." + toQString(request.suffix) +
+                             ")");
+        dialog.setDefaultSuffix(toQString(request.suffix));
+        dialog.selectFile(toQString(request.suggestedName));
+        dialog.setLabelText(QFileDialog::LookIn, "保存位置：");
+        dialog.setLabelText(QFileDialog::FileType, "保存类型：");
+        dialog.setLabelText(QFileDialog::Accept, "保存");
+    });
 }
 
 }  // namespace lz::ui

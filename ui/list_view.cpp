@@ -148,6 +148,17 @@ void ListView::setCopyHandler(std::function<void()> handler) {
     copyHandler_ = std::move(handler);
 }
 
+void ListView::setHeaderClickHandler(std::function<void(int column)> handler) {
+    // The action sorts the rows and fills them in that order; the view must not reorder
+    // them again by its own column kinds.
+    setSortingEnabled(false);
+    QHeaderView* header = horizontalHeader();
+    header->setSortIndicator(-1, Qt::AscendingOrder);
+    header->setSortIndicatorShown(true);
+    connect(header, &QHeaderView::sectionClicked, this,
+            [handler = std::move(handler)](int column) { handler(column); });
+}
+
 void ListView::keyPressEvent(QKeyEvent* event) {
     if (copyHandler_ && event->matches(QKeySequence::Copy)) {
         event->accept();

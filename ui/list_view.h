@@ -42,6 +42,9 @@ public:
     void setRowDoubleClickHandler(std::function<void()> handler);
     // Raised by the copy key instead of the view's own copy of the current cell.
     void setCopyHandler(std::function<void()> handler);
+    // Raised by a click on a heading, with its column; the heading then shows the sort
+    // indicator the action sets.
+    void setHeaderClickHandler(std::function<void(int column)> handler);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

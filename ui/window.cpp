@@ -6,10 +6,12 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QCursor>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QSignalBlocker>
 
 #include "catalogue/catalogue_database.h"
 #include "ui/list_model.h"
@@ -175,29 +177,16 @@ void Window::setText(std::string_view control, std::string_view text) {
     } else if (auto* box = qobject_cast<QPlainTextEdit*>(found->widget)) {
         box->setPlainText(captionText(text));
     } else if (auto* combo = qobject_cast<QComboBox*>(found->widget)) {
-        combo->setEditText(toQString(text));
+        if (combo->isEditable()) {
+            combo->setEditText(toQString(text));
+        } else {
+            combo->setCurrentIndex(combo->findText(toQString(text)));
+        }
     } else if (auto* label = qobject_cast<QLabel*>(found->widget)) {
         label->setText(captionText(text));
     } else {
         assert(!"text of a control that has none");
     }
-}
-
-void Window::setItems(std::string_view combo, std::span<const std::string> items) {
-    const WindowWidgets::Control* found = widgets_->find(combo, ControlKind::ComboBox);
-    if (found == nullptr) {
-        return;
-    }
-    auto* box = static_cast<QComboBox*>(found->widget);
-    // Replacing the items would put the first of them into the edit field.
-    const QString typed = box->currentText();
-    QStringList texts;
-    for (const std::string& item : items) {
-        texts.push_back(toQString(item));
-    }
-    box->clear();
-    box->addItems(texts);
-    box->setEditText(typed);
 }
 
 std::vector<std::string> Window::items(std::string_view combo) const {
@@ -210,6 +199,61 @@ std::vector<std::string> Window::items(std::string_view combo) const {
         }
     }
     return texts;
+}
+
+namespace {
+
+QComboBox* comboOf(const WindowWidgets& widgets, std::string_view name) {
+    const WindowWidgets::Control* control = widgets.find(name, ControlKind::ComboBox);
+    return control != nullptr ? static_cast<QComboBox*>(control->widget) : nullptr;
+}
+
+}  // namespace
+
+void Window::setItems(std::string_view comboBox, std::span<const std::string> items) {
+    QComboBox* combo = comboOf(*widgets_, comboBox);
+    if (combo == nullptr) {
+        return;
+    }
+    const QSignalBlocker quiet(combo);
+    const QString typed = combo->isEditable() ? combo->currentText() : QString();
+    combo->clear();
+    for (const std::string& item : items) {
+        combo->addItem(toQString(item));
+    }
+    if (combo->isEditable()) {
+        combo->setEditText(typed);
+    }
+}
+
+int Window::itemCount(std::string_view comboBox) const {
+    QComboBox* combo = comboOf(*widgets_, comboBox);
+    return combo != nullptr ? combo->count() : 0;
+}
+
+int Window::currentIndex(std::string_view comboBox) const {
+    QComboBox* combo = comboOf(*widgets_, comboBox);
+    return combo != nullptr ? combo->currentIndex() : -1;
+}
+
+void Window::setCurrentIndex(std::string_view comboBox, int index) {
+    if (QComboBox* combo = comboOf(*widgets_, comboBox)) {
+        const QSignalBlocker quiet(combo);
+        combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
+    }
+}
+
+void Window::setSortIndicator(std::string_view list, int column, bool ascending) {
+    ListView* view = listOf(*widgets_, list);
+    if (view == nullptr) {
+        return;
+    }
+    QHeaderView* header = view->horizontalHeader();
+    if (column < 0) {
+        header->setSortIndicator(-1, Qt::AscendingOrder);
+        return;
+    }
+    header->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
 }
 
 namespace {

@@ -70,10 +70,19 @@ public:
     std::string text(std::string_view control) const;
     void setText(std::string_view control, std::string_view text);
 
-    // Combo boxes: replaces the items of the drop-down list, first to last, for lists known
-    // only at run time (such as the catalogue's own types). The text in the edit field stays.
-    void setItems(std::string_view combo, std::span<const std::string> items);
-    std::vector<std::string> items(std::string_view combo) const;
+    // Labels show a text too: setText replaces the caption ("\r\n" breaks a line).
+
+    // Combo boxes: the items, and which one is chosen (-1: none). Changing either raises
+    // no event; only the user's choice does.
+    void setItems(std::string_view comboBox, std::span<const std::string> items);
+    std::vector<std::string> items(std::string_view comboBox) const;
+    int itemCount(std::string_view comboBox) const;
+    int currentIndex(std::string_view comboBox) const;
+    void setCurrentIndex(std::string_view comboBox, int index);
+
+    // List views with sortable columns: shows which column the rows are sorted by, and
+    // which way; column -1 shows none.
+    void setSortIndicator(std::string_view list, int column, bool ascending);
 
     // Radio buttons and check boxes.
     bool isChecked(std::string_view control) const;

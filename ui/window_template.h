@@ -115,8 +115,15 @@ struct ControlTemplate {
     int settleMs = -1;
 
     std::vector<std::string_view> items{};  // combo box items, in order
-    std::vector<ListColumn> columns{};      // list view columns
-    std::string_view picture{};             // picture box: asset path of its JPEG, or empty
+    // Combo boxes: the user picks one of the items and types nothing (a drop-down list);
+    // each choice raises ChoiceChanged.
+    bool dropDownList = false;
+    std::vector<ListColumn> columns{};  // list view columns
+    // List views: a click on a heading raises HeaderClicked, and the heading may show the
+    // order the action sorted the rows in (Window::setSortIndicator). The view itself
+    // then never reorders rows, whatever its columns' ColumnSort says.
+    bool sortableColumns = false;
+    std::string_view picture{};  // picture box: asset path of its JPEG, or empty
 
     // Web views.
     std::string_view startAddress{};
@@ -151,6 +158,9 @@ enum class EventKind {
     ToolButtonClicked,   // toolbar: button index, separators counted
     CopyPressed,         // list view: the copy key (Ctrl+C) pressed in it
     TextSettled,         // edit box with settleMs: its text changed and then stayed so
+    ChoiceChanged,       // drop-down list: the user chose an item (its index)
+    TextChanged,         // edit box (single line): the user changed its text
+    HeaderClicked,       // list view with sortable columns: a heading clicked (its column)
 };
 
 // An event the window wires to an action; which action is the bindings' business. Every

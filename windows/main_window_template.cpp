@@ -50,8 +50,13 @@ std::vector<ControlTemplate> windowLevelControls() {
         {.kind = ControlKind::Menu,
          .name = "右键",
          .text = "右键",
-         .menuItems =
-             {{"查看"}, {"互换型号"}, {"型号解读"}, {"按任意型号查找…", "Ctrl+F"}, {"导出…"}},
+         .menuItems = {{"查看"},
+                       {"互换型号"},
+                       {"型号解读"},
+                       {"按任意型号查找…", "Ctrl+F"},
+                       {"导出…"},
+                       {"本店库存"},
+                       {"导入本店库存…"}},
          .hiddenTopLevel = true},
         // The context menus of the two price lists.
         {.kind = ControlKind::Menu,
@@ -64,7 +69,7 @@ std::vector<ControlTemplate> windowLevelControls() {
          .text = "右键2",
          .menuItems = {{"导出…"}},
          .hiddenTopLevel = true},
-        {.kind = ControlKind::DatabaseConnection, .name = "外部数据库1"},
+        {.kind = ControlKind::DatabaseConnection, .name = kMainCatalogueConnection},
         {.kind = ControlKind::RecordSet, .name = "记录集1"},
     };
 }

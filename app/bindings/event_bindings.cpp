@@ -16,6 +16,8 @@
 #include "query/result_list_export.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
+#include "shop/actions/shop_startup.h"
+#include "shop/actions/shop_windows.h"
 #include "ui/message_boxes.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
@@ -23,6 +25,8 @@
 #include "windows/main_window_template.h"
 #include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
+#include "windows/shop_stock_template.h"
+#include "windows/stock_import_template.h"
 
 namespace lz::bindings {
 
@@ -31,7 +35,10 @@ using ui::EventKind;
 using ui::Window;
 
 void startUp(Window& mainWindow, const EventArgs&) {
-    startup::deployCatalogue(mainWindow, startup::defaultDeployment());
+    const startup::CatalogueDeployment deployment = startup::defaultDeployment();
+    startup::deployCatalogue(mainWindow, deployment);
+    // After the catalogue, whatever became of it; without shop data the program goes on.
+    shop::actions::openShopFile(deployment.directory);
 }
 
 void toolbarClicked(Window& mainWindow, const EventArgs& args) {
@@ -92,6 +99,8 @@ namespace {
 constexpr std::string_view kMain = windows::kMainWindowName;
 constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
 constexpr std::string_view kAssistant = windows::kDesignationAssistantWindowName;
+constexpr std::string_view kShopStock = windows::kShopStockWindowName;
+constexpr std::string_view kStockImport = windows::kStockImportWindowName;
 
 constexpr std::array kBindings = {
     Binding{kMain, "", EventKind::Created, -1, startUp},
@@ -183,6 +192,57 @@ constexpr std::array kBindings = {
             openMeasuredBearingPicture},
     Binding{kAssistant, windows::kMeasuredToBearingList, EventKind::Clicked, -1,
             withoutArguments<query::listMeasuredRowsInBearingList>},
+    // The shop's own stock: its window and its import.
+    Binding{kMain, "右键", EventKind::ItemSelected, 5,
+            withoutArguments<shop::actions::openShopStockWindow>},
+    Binding{kMain, "右键", EventKind::ItemSelected, 6,
+            withoutArguments<shop::actions::importStockList>},
+    Binding{kShopStock, "", EventKind::Created, -1,
+            withoutArguments<shop::actions::initShopStockWindow>},
+    Binding{kShopStock, windows::kShopStockFilter, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::filterShopStock>},
+    Binding{kShopStock, windows::kShopStockList, EventKind::HeaderClicked, -1,
+            shop::actions::sortShopStock},
+    Binding{kShopStock, windows::kShopStockImportButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::importStockList>},
+    Binding{kShopStock, windows::kShopStockExportButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::exportShopStock>},
+    Binding{kShopStock, windows::kShopStockUndoButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::undoLastStockImport>},
+    Binding{kShopStock, windows::kShopStockCloseButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::closeShopStock>},
+    Binding{kStockImport, windows::kStockImportSheet, EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::chooseImportSheet>},
+    Binding{kStockImport, windows::kStockImportFieldBoxes[0], EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportColumn>},
+    Binding{kStockImport, windows::kStockImportFieldBoxes[1], EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportColumn>},
+    Binding{kStockImport, windows::kStockImportFieldBoxes[2], EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportColumn>},
+    Binding{kStockImport, windows::kStockImportFieldBoxes[3], EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportColumn>},
+    Binding{kStockImport, windows::kStockImportFieldBoxes[4], EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportColumn>},
+    Binding{kStockImport, windows::kStockImportFieldBoxes[5], EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportColumn>},
+    Binding{kStockImport, windows::kStockImportFieldBoxes[6], EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportColumn>},
+    Binding{kStockImport, windows::kStockImportShown, EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeImportPreview>},
+    Binding{kStockImport, windows::kStockImportPreview, EventKind::CurrentItemChanged, -1,
+            withoutArguments<shop::actions::showImportCandidates>},
+    Binding{kStockImport, windows::kStockImportSearchBox, EventKind::EnterPressed, -1,
+            withoutArguments<shop::actions::searchImportCandidates>},
+    Binding{kStockImport, windows::kStockImportSearchButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::searchImportCandidates>},
+    Binding{kStockImport, windows::kStockImportCandidates, EventKind::RowDoubleClicked, -1,
+            withoutArguments<shop::actions::chooseImportCandidate>},
+    Binding{kStockImport, windows::kStockImportChooseButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::chooseImportCandidate>},
+    Binding{kStockImport, windows::kStockImportImportButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::runStockImport>},
+    Binding{kStockImport, windows::kStockImportCancelButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::cancelStockImport>},
 };
 
 }  // namespace

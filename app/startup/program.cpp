@@ -9,6 +9,8 @@
 #include "ui/window_manager.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
+#include "windows/shop_stock_template.h"
+#include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
 
 namespace lz::startup {
@@ -32,9 +34,12 @@ bool openMainWindowFrom(std::span<const ui::WindowTemplate* const> templates) {
 }
 
 bool openMainWindow() {
-    const std::array templates = {
-        &windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
-        &windows::importedPriceWebWindowTemplate(), &windows::domesticPriceWebWindowTemplate()};
+    const std::array templates = {&windows::mainWindowTemplate(),
+                                  &windows::bearingPictureWindowTemplate(),
+                                  &windows::importedPriceWebWindowTemplate(),
+                                  &windows::domesticPriceWebWindowTemplate(),
+                                  &windows::shopStockWindowTemplate(),
+                                  &windows::stockImportWindowTemplate()};
     return openMainWindowFrom(templates);
 }
 

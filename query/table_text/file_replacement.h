@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -15,6 +16,10 @@ namespace lz::query::text {
 // rights); the new file is private until then. A file that did not exist gets 0666 less
 // the umask, as any new file. Returns what failed; a false error code on success.
 std::error_code writeFileReplacing(const std::filesystem::path& target, std::string_view bytes);
+
+// Why a write failed, in the user's words where the cause is a common one ("磁盘空间不足",
+// "没有写入权限" ...), else the system's own.
+std::string writeFailureReason(const std::error_code& error);
 
 // A path from UTF-8 text, whatever the platform's own encoding of file names.
 std::filesystem::path pathFromUtf8(std::string_view utf8);

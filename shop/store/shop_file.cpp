@@ -202,6 +202,39 @@ ShopFileOpening ShopFile::open(const std::filesystem::path& path,
     return opening;
 }
 
+ShopFileOpening ShopFile::openForReading(const std::filesystem::path& path) {
+    const int latest = shopMigrations().back().version;
+    const FileHeader header = readFileHeader(path);
+    if (header.kind == FileHeader::Kind::Other) {
+        return refused(ShopFileStatus::NotOurs);
+    }
+    if (header.kind != FileHeader::Kind::SQLite) {
+        return refused(ShopFileStatus::CannotOpen);
+    }
+    if (header.applicationId != kShopApplicationId) {
+        return refused(ShopFileStatus::NotOurs);
+    }
+    if (header.userVersion > latest) {
+        return refused(ShopFileStatus::Newer);
+    }
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
+        sqlite3_close(db);
+        return refused(ShopFileStatus::CannotOpen);
+    }
+    std::unique_ptr<ShopFile> file(new ShopFile(db, path));
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    sqlite3_extended_result_codes(db, 1);
+    if (!execute(db, "PRAGMA query_only = 1") || !passesQuickCheck(db)) {
+        return refused(ShopFileStatus::Damaged);
+    }
+    ShopFileOpening opening;
+    opening.status = ShopFileStatus::Ready;
+    opening.file = std::move(file);
+    return opening;
+}
+
 ShopFile::ShopFile(sqlite3* db, std::filesystem::path path) : db_(db), path_(std::move(path)) {}
 
 ShopFile::~ShopFile() {

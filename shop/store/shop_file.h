@@ -59,6 +59,11 @@ public:
     static ShopFileOpening open(const std::filesystem::path& path,
                                 std::span<const Migration> migrations);
 
+    // Opens an existing file for reading only (the command line's "stock list"): the same
+    // checks (another program's file, a failed quick check, a newer schema), but nothing is
+    // ever created, upgraded or written: a missing or empty file is CannotOpen.
+    static ShopFileOpening openForReading(const std::filesystem::path& path);
+
     ~ShopFile();
     ShopFile(const ShopFile&) = delete;
     ShopFile& operator=(const ShopFile&) = delete;

@@ -33,6 +33,8 @@
 #include "windows/main_window_template.h"
 #include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
+#include "windows/shop_stock_template.h"
+#include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
 
 namespace lz::bindings {
@@ -44,7 +46,8 @@ using ui::EventKind;
 const ui::WindowTemplate* templateNamed(std::string_view name) {
     for (const auto* candidate :
          {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
-          &windows::designationAssistantWindowTemplate()}) {
+          &windows::designationAssistantWindowTemplate(), &windows::shopStockWindowTemplate(),
+          &windows::stockImportWindowTemplate()}) {
         if (candidate->name == name) {
             return candidate;
         }
@@ -71,6 +74,12 @@ ControlKind kindRaising(EventKind event) {
             return ControlKind::ListView;
         case EventKind::ToolButtonClicked:
             return ControlKind::ToolBar;
+        case EventKind::ChoiceChanged:
+            return ControlKind::ComboBox;
+        case EventKind::TextChanged:
+            return ControlKind::EditBox;
+        case EventKind::HeaderClicked:
+            return ControlKind::ListView;
         case EventKind::Created:
             break;
     }
@@ -100,7 +109,9 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
                                               : binding.item == 1       ? "互换型号"
                                               : binding.item == 2       ? "型号解读"
                                               : binding.item == 3       ? "按任意型号查找…"
-                                                                        : "导出…";
+                                              : binding.item == 4       ? "导出…"
+                                              : binding.item == 5       ? "本店库存"
+                                                                        : "导入本店库存…";
             ASSERT_GE(binding.item, 0);
             EXPECT_EQ(control->menuItems.at(binding.item).caption, expected);
         }
@@ -122,11 +133,16 @@ protected:
             offeredNames_.push_back(request.suggestedName);
             return std::optional<std::string>();
         });
+        ui::FileDialogs::setOpenResponder([this](const ui::OpenFileRequest& request) {
+            offeredNames_.push_back(request.caption);
+            return std::optional<std::string>();
+        });
         answer_ = ui::BoxAnswer::No;
     }
     void TearDown() override {
         content::setUrlOpenerForTesting({});
         ui::FileDialogs::setResponder({});
+        ui::FileDialogs::setOpenResponder({});
         ShippedCatalogueWindowTest::TearDown();
         QApplication::processEvents();
     }
@@ -135,7 +151,8 @@ protected:
     void reset() {
         for (const std::string_view name :
              {windows::kBearingPictureWindowName, windows::kDesignationAssistantWindowName,
-              std::string_view("imported_price_web"), std::string_view("domestic_price_web")}) {
+              std::string_view("imported_price_web"), std::string_view("domestic_price_web"),
+              windows::kShopStockWindowName}) {
             if (ui::Window* window = ui::WindowManager::instance().find(name)) {
                 window->close();
             }
@@ -423,6 +440,14 @@ TEST_F(EveryControl, DoesWhatItsUserAsksFor) {
              chooseItem("右键", 4);
          },
          [&] { EXPECT_EQ(offeredNames_, std::vector<std::string>{"轴承列表.csv"}); }},
+        {"右键: 本店库存", [&] { chooseItem("右键", 5); },
+         [&] {
+             ui::Window* stock = windowNamed(windows::kShopStockWindowName);
+             ASSERT_NE(stock, nullptr);
+             EXPECT_EQ(stock->text(windows::kShopStockCounts), "共 0 行");
+         }},
+        {"右键: 导入本店库存…", [&] { chooseItem("右键", 6); },
+         [&] { EXPECT_EQ(offeredNames_, std::vector<std::string>{"导入本店库存"}); }},
         {"超级列表框_主窗口1: right click, Ctrl+C, 导出…",
          [&] {
              showPage(1);
@@ -639,7 +664,7 @@ TEST_F(PageSwitchTest, APageKeepsItsListBetweenVisits) {
 TEST_F(PageSwitchTest, UnboundEventsAreIgnored) {
     dispatchEvent(*main_, {"单选框1", EventKind::Clicked, {}});
     dispatchEvent(*main_, {"超级列表框_主窗口", EventKind::CurrentItemChanged, {}});
-    dispatchEvent(*main_, {"右键", EventKind::ItemSelected, {.index = 5}});
+    dispatchEvent(*main_, {"右键", EventKind::ItemSelected, {.index = 9}});
     EXPECT_EQ(page(), 0);
     EXPECT_TRUE(boxes_.empty());
 }

@@ -208,7 +208,8 @@ TEST_F(DeploymentTest, ALeftoverJournalIsNeverReplayed) {
     ASSERT_EQ(main->rowCount(kBearingList), 29);
     EXPECT_EQ(main->cellText(kBearingList, 0, 1), "NSK 681 轴承");
     EXPECT_TRUE(contentOf(deployedPath()) == image) << "the file is the image, byte for byte";
-    EXPECT_EQ(entriesOf(dataDirectory()), std::vector<std::string>{"bearing.mdb"});
+    // Beside the catalogue, the shop's own file, opened at start.
+    EXPECT_EQ(entriesOf(dataDirectory()), (std::vector<std::string>{"bearing.mdb", "shop.sqlite"}));
     main->close();
 
     // The earlier copy in a directory that takes no changes, the journal beside it.
@@ -286,7 +287,7 @@ TEST_F(DeploymentTest, TemporaryFilesLeftByACutShortStartAreRemoved) {
     EXPECT_EQ(entriesOf(directory),
               (std::vector<std::string>{".bearing.mdb.Ef34Gh", ".bearing.mdb.Mn78Op",
                                         ".bearing.mdb.Qr90St", ".bearing.mdb.keep",
-                                        ".other.mdb.Ij56Kl", "bearing.mdb"}));
+                                        ".other.mdb.Ij56Kl", "bearing.mdb", "shop.sqlite"}));
     EXPECT_EQ(contentOf(target), "not ours to remove");
 }
 
@@ -314,7 +315,7 @@ TEST_F(DeploymentTest, AWriteCutShortKeepsTheEarlierCatalogueWholeAndOpensIt) {
     EXPECT_TRUE(boxes_.empty());
     EXPECT_EQ(rowsOf(*main, kBearingList, 3), std::vector<std::string>{"5|MINE 6205 轴承|6205"});
     EXPECT_EQ(contentOf(deployedPath()), earlier);
-    EXPECT_EQ(entriesOf(dataDirectory()), std::vector<std::string>{"bearing.mdb"})
+    EXPECT_EQ(entriesOf(dataDirectory()), (std::vector<std::string>{"bearing.mdb", "shop.sqlite"}))
         << "the cut-short temporary file is gone";
 }
 

@@ -5,11 +5,14 @@
 #include <string_view>
 #include <vector>
 
+#include "ui/frame_allowance.h"
 #include "ui/window_manager.h"
 #include "ui/window_template.h"
 #include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
+#include "windows/shop_stock_template.h"
+#include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
 
 namespace {
@@ -18,10 +21,13 @@ using lz::ui::ControlTemplate;
 using lz::ui::WindowTemplate;
 
 std::vector<const WindowTemplate*> allTemplates() {
-    return {&lz::windows::mainWindowTemplate(), &lz::windows::bearingPictureWindowTemplate(),
+    return {&lz::windows::mainWindowTemplate(),
+            &lz::windows::bearingPictureWindowTemplate(),
             &lz::windows::importedPriceWebWindowTemplate(),
             &lz::windows::domesticPriceWebWindowTemplate(),
-            &lz::windows::designationAssistantWindowTemplate()};
+            &lz::windows::designationAssistantWindowTemplate(),
+            &lz::windows::shopStockWindowTemplate(),
+            &lz::windows::stockImportWindowTemplate()};
 }
 
 const ControlTemplate& control(const WindowTemplate& window, std::string_view name) {
@@ -184,6 +190,57 @@ TEST(MainWindowTemplate, HelpTextIsTheEightPiecesEachFollowedByAnEmptyLine) {
         expected.append(piece).append("\r\n\r\n");
     }
     EXPECT_EQ(control(lz::windows::mainWindowTemplate(), "标签4").text, expected);
+}
+
+// The shop's windows: the texts the issue names, and every control inside the window.
+TEST(WindowTemplates, TheShopWindowsSayWhatTheyDoAndFitTheirFrames) {
+    using lz::ui::ControlKind;
+    const WindowTemplate& stock = lz::windows::shopStockWindowTemplate();
+    EXPECT_EQ(stock.title, "本店库存");
+    std::vector<std::string_view> headings;
+    for (const auto& column : control(stock, lz::windows::kShopStockList).columns) {
+        headings.push_back(column.title);
+    }
+    EXPECT_EQ(headings, (std::vector<std::string_view>{"型号", "品牌", "数量", "售价", "货位",
+                                                       "备注", "匹配型号", "状态"}));
+    EXPECT_TRUE(control(stock, lz::windows::kShopStockList).sortableColumns);
+    EXPECT_EQ(control(stock, lz::windows::kShopStockExportButton).text, "导出…");
+    EXPECT_EQ(control(stock, lz::windows::kShopStockUndoButton).text, "撤销上次导入");
+
+    const WindowTemplate& dialog = lz::windows::stockImportWindowTemplate();
+    EXPECT_EQ(dialog.title, "导入本店库存");
+    const char* fields[] = {"型号：", "品牌：", "数量：", "单价：", "进价：", "货位：", "备注："};
+    int labelled = 0;
+    for (const ControlTemplate& each : dialog.controls) {
+        if (each.kind == ControlKind::ComboBox) {
+            EXPECT_TRUE(each.dropDownList) << each.name << ": nothing to type";
+        }
+        for (const char* field : fields) {
+            labelled += each.kind == ControlKind::Label && each.text == field;
+        }
+    }
+    EXPECT_EQ(labelled, 7);
+    EXPECT_EQ(control(dialog, lz::windows::kStockImportImportButton).text, "导入");
+    EXPECT_EQ(control(dialog, lz::windows::kStockImportCancelButton).text, "取消");
+
+    const auto& menu = control(lz::windows::mainWindowTemplate(), "右键").menuItems;
+    ASSERT_EQ(menu.size(), 7u);
+    EXPECT_EQ(menu[0].caption, "查看") << "the earlier items keep their places";
+    EXPECT_EQ(menu[4].caption, "导出…");
+    EXPECT_EQ(menu[5].caption, "本店库存");
+    EXPECT_EQ(menu[6].caption, "导入本店库存…");
+
+    for (const WindowTemplate* window : {&stock, &dialog}) {
+        const int width = lz::ui::clientWidthFor(window->outerWidth);
+        const int height = lz::ui::clientHeightFor(window->outerHeight);
+        for (const ControlTemplate& each : window->controls) {
+            const auto& box = each.geometry;
+            EXPECT_GE(box.left, 0) << each.name;
+            EXPECT_GE(box.top, 0) << each.name;
+            EXPECT_LE(box.left + box.width, width) << window->name << " / " << each.name;
+            EXPECT_LE(box.top + box.height, height) << window->name << " / " << each.name;
+        }
+    }
 }
 
 }  // namespace

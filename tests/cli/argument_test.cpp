@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli/argument_parser.h"
+#include "cli/stock_handover.h"
 
 namespace lz::query_cli {
 namespace {
@@ -118,6 +119,41 @@ TEST(Arguments, HelpIsAskedOfTheProgramOrOfOneCommand) {
     }
     EXPECT_TRUE(std::holds_alternative<VersionRequest>(parse({"--version"})));
     EXPECT_TRUE(std::holds_alternative<VersionRequest>(parse({"-v"})));
+}
+
+}  // namespace
+}  // namespace lz::query_cli
+
+namespace lz::query_cli {
+namespace {
+
+// "stock" goes to the shop program wherever the options put it; a search for the text
+// "stock" stays here.
+TEST(StockHandover, TheFirstWordThatIsNoOptionDecides) {
+    const struct {
+        std::vector<std::string_view> arguments;
+        bool stock;
+    } cases[] = {
+        {{"stock", "list"}, true},
+        {{"stock"}, true},
+        {{"--format", "csv", "stock", "check", "a.xlsx"}, true},
+        {{"--format=json", "stock", "list"}, true},
+        {{"--print-sql", "-h", "stock"}, true},
+        {{"--", "stock", "list"}, true},
+        {{"lookup", "stock"}, false},
+        {{"bearing", "--", "stock"}, false},
+        {{"--format", "stock", "list"}, false},  // "stock" is the format's value here
+        {{"stocks"}, false},
+        {{}, false},
+        {{"--help"}, false},
+    };
+    for (const auto& c : cases) {
+        std::string joined;
+        for (std::string_view a : c.arguments) {
+            joined += std::string(a) + " ";
+        }
+        EXPECT_EQ(asksForStock(c.arguments), c.stock) << joined;
+    }
 }
 
 }  // namespace

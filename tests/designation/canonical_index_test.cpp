@@ -193,6 +193,44 @@ TEST(CanonicalIndex, FindsEverythingTheKeyIndexFinds) {
     EXPECT_EQ(bhIn(index.lookup("abc1"), LookupGroup::SameBearing), (Ids{11}));
 }
 
+// sameBearing is group 1 of a lookup without the rest: the same rows for every text, those
+// whose own designation is the text first, and the rows of one common designation under
+// one group number.
+TEST(CanonicalIndex, SameBearingIsTheFirstGroupOfALookup) {
+    const CanonicalIndex index(kRows);
+    for (const char* typed : {"6205DDU", "6205 llu", "６２０５－２ＲＳ", "180205", "6052Z", "2205",
+                              "NU205E", "abc1", "XYZ 1", "", "9999"}) {
+        const Ids group1 = bhIn(index.lookup(typed), LookupGroup::SameBearing);
+        const SameBearingRows same = index.sameBearing(typed);
+        Ids found;
+        for (const SameBearingRow& row : same.rows) {
+            found.push_back(row.bh);
+        }
+        EXPECT_EQ(std::set<std::int32_t>(found.begin(), found.end()),
+                  std::set<std::int32_t>(group1.begin(), group1.end()))
+            << typed;
+        EXPECT_EQ(found.size(), group1.size()) << typed << ": a row twice";
+    }
+    const SameBearingRows llu = index.sameBearing("6205LLU");
+    ASSERT_EQ(llu.rows.size(), 3u);
+    EXPECT_EQ(llu.rows[0].bh, 2);
+    EXPECT_TRUE(llu.rows[0].ownText);
+    EXPECT_FALSE(llu.rows[1].ownText);
+    EXPECT_FALSE(llu.rows[2].ownText);
+    EXPECT_EQ(llu.rows[1].group, llu.rows[0].group);
+    EXPECT_EQ(llu.rows[2].group, llu.rows[0].group);
+    // "NU 205 E" and "NU205E" are one bearing; "NU205EM" another.
+    const SameBearingRows nu = index.sameBearing("NU205E");
+    ASSERT_EQ(nu.rows.size(), 2u);
+    EXPECT_EQ(nu.rows[0].group, nu.rows[1].group);
+    EXPECT_NE(nu.rows[0].group, index.sameBearing("NU205EM").rows.at(0).group);
+    // The two splits of "6052Z" are two bearings, by their readings.
+    const SameBearingRows split = index.sameBearing("6052Z");
+    ASSERT_EQ(split.rows.size(), 2u);
+    EXPECT_NE(split.rows[0].group, split.rows[1].group);
+    EXPECT_NE(split.rows[0].reading, split.rows[1].reading);
+}
+
 TEST(CanonicalIndex, NothingToReadFindsNothing) {
     const CanonicalIndex index(kRows);
     for (const std::string& typed :

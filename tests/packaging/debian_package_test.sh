@@ -40,7 +40,7 @@ description=$(field Description)
 depends=$(field Depends)
 depended=$(sed -E 's/ \([^)]*\)//g; s/, /\n/g' <<<"$depends")
 for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginecore6 \
-    libqt6webenginewidgets6 libsqlite3-0 libjpeg62-turbo; do
+    libqt6webenginewidgets6 libsqlite3-0 libjpeg62-turbo libminizip1 libfreexl1; do
     grep -qxF "$package" <<<"$depended" || fail "Depends lacks $package: $depends"
 done
 # What apt would need: every dependency installed here in a version that fits.
@@ -81,5 +81,11 @@ kind=$(file -b "$query")
 grep -qF ', stripped' <<<"$kind" || fail "the packaged lingzhou-query is not stripped: $kind"
 expect_equal "packaged lingzhou-query --version" "lingzhou-query $version" \
     "$(cd "$work" && run_bare "$work" "$query" --version 2>&1)"
+shop=$work/unpacked/usr/bin/lingzhou-shop
+kind=$(file -b "$shop")
+grep -qF ', stripped' <<<"$kind" || fail "the packaged lingzhou-shop is not stripped: $kind"
+# lingzhou-query hands "stock" to the lingzhou-shop beside it.
+expect_equal "packaged lingzhou-query stock --version" "lingzhou-query $version" \
+    "$(cd "$work" && run_bare "$work" "$query" stock --version 2>&1)"
 
 finish

@@ -80,5 +80,10 @@ expect_equal "installed lingzhou-query --version" "lingzhou-query $version" \
 answer=$(cd "$work" && run_bare "$work" "$root/usr/bin/lingzhou-query" --format csv \
     combined --brand NSK --inner 25 --outer 52 --width 15 2>&1)
 grep -qF ',6205-2RS,' <<<"$answer" || fail "installed lingzhou-query does not find NSK's 6205-2RS"
+# Its "stock" commands run the installed lingzhou-shop beside it.
+answer=$(cd "$work" && run_bare "$work" "$root/usr/bin/lingzhou-query" --format csv \
+    stock check "$source/tests/shop/fixtures/stock.xls" 2>&1)
+grep -qF '1,6305-2Z,NSK,12,18.60,已匹配,6305-2Z' <<<"$answer" ||
+    fail "installed lingzhou-query stock check: $answer"
 
 finish

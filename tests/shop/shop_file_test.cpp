@@ -356,6 +356,10 @@ TEST_F(ShopFileTest, AForeignOrDamagedFileIsNeverWritten) {
         EXPECT_EQ(opening.status, c.status) << c.path;
         EXPECT_EQ(opening.message, c.message) << c.path;
         EXPECT_FALSE(opening.file) << c.path;
+        // The command line's reading refuses the same files for the same reasons.
+        auto reading = ShopFile::openForReading(c.path);
+        EXPECT_EQ(reading.status, c.status) << c.path;
+        EXPECT_FALSE(reading.file) << c.path;
         if (isFile) {
             EXPECT_EQ(fileBytes(c.path), before) << c.path;
         }
@@ -379,6 +383,29 @@ TEST_F(ShopFileTest, TwoCopiesOfTheProgramShareTheFile) {
     ASSERT_TRUE(first->undoLastImport().ok);
     EXPECT_EQ(second->lines()->size(), 3u);
     EXPECT_FALSE(second->undoableImport());
+}
+
+// Reading only: the list as written, and nothing created, upgraded or changed; a missing
+// file stays missing.
+TEST_F(ShopFileTest, ReadingOnlyLeavesTheFileAsItIs) {
+    EXPECT_EQ(ShopFile::openForReading(path()).status, ShopFileStatus::CannotOpen);
+    EXPECT_FALSE(fs::exists(path()));
+    writeBytes(path(), "");
+    EXPECT_EQ(ShopFile::openForReading(path()).status, ShopFileStatus::CannotOpen);
+    EXPECT_EQ(fs::file_size(path()), 0u);
+    fs::remove(path());
+    ASSERT_TRUE(openReady()->importLines(someLines(4), "a.csv").ok);
+    fs::remove_all(backups());
+    const std::string before = fileBytes(path());
+    {
+        auto reading = ShopFile::openForReading(path());
+        ASSERT_EQ(reading.status, ShopFileStatus::Ready);
+        EXPECT_EQ(reading.file->lines(), someLines(4));
+        EXPECT_EQ(reading.file->undoableImport()->sourceName, "a.csv");
+        EXPECT_FALSE(reading.file->saveOverride({"6205", "", 1, ""}).ok);
+    }
+    EXPECT_EQ(fileBytes(path()), before);
+    EXPECT_FALSE(fs::exists(backups()));
 }
 
 TEST_F(ShopFileTest, AnEmptyFileAtThePathBecomesTheShopFile) {

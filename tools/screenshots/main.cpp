@@ -1,7 +1,8 @@
 // Takes a screenshot of every page of the main window, of the bearing picture window for
 // three bearing types and for another bearing asked for while it is open, of a message box
 // above it, of a full-width search, of a web window, of the list menus, the 型号助手 with typed
-// designations, its page "按实测尺寸" with measured sizes and the save dialog. Run under a real
+// designations, its page "按实测尺寸" with measured sizes, the import of a shop's stock list (on a
+// test fixture) with its column dialog, the 本店库存 window and the save dialog. Run under a real
 // display with a window manager (for example tests/ui/desktop/under_window_manager.sh); the data
 // directory is a throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
@@ -21,6 +22,7 @@
 #include "app/bindings/event_bindings.h"
 #include "app/startup/program.h"
 #include "query/result_list_fill.h"
+#include "shop/actions/shop_windows.h"
 #include "ui/message_boxes.h"
 #include "ui/message_pump.h"
 #include "ui/window.h"
@@ -29,6 +31,8 @@
 #include "windows/main_window_template.h"
 #include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
+#include "windows/shop_stock_template.h"
+#include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
 
 namespace {
@@ -206,6 +210,28 @@ int main(int argc, char** argv) {
         }
         assistant->close();
     }
+    // A shop's stock list imported: the column dialog with a line to confirm selected and
+    // its candidates listed, then the 本店库存 window.
+    if (lz::shop::actions::openStockImport(LZ_SOURCE_DIR
+                                           "/tests/shop/fixtures/stock_shared_strings.xlsx")) {
+        lz::ui::Window& dialog =
+            *WindowManager::instance().find(lz::windows::kStockImportWindowName);
+        dialog.selectRow(lz::windows::kStockImportPreview, 3);
+        shoot(out, "stock-import-dialog");
+        dialog.selectRow(lz::windows::kStockImportCandidates, 0);
+        lz::bindings::dispatchEvent(
+            dialog, {lz::windows::kStockImportChooseButton, lz::ui::EventKind::Clicked, {}});
+        lz::bindings::dispatchEvent(
+            dialog, {lz::windows::kStockImportImportButton, lz::ui::EventKind::Clicked, {}});
+        settle(100);
+    }
+    lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 5}});
+    if (auto* stock = WindowManager::instance().find(lz::windows::kShopStockWindowName)) {
+        shoot(out, "shop-stock-window");
+        stock->close();
+        settle(100);
+    }
+
     // The save dialog runs its own loop: shot and closed from inside it.
     QTimer::singleShot(1500, [&out] {
         QGuiApplication::primaryScreen()->grabWindow(0).save(out + "/save-dialog.png");

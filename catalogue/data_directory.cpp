@@ -1,4 +1,4 @@
-#include "app/startup/data_directory.h"
+#include "catalogue/data_directory.h"
 
 #include <pwd.h>
 #include <sys/stat.h>
@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <vector>
 
-namespace lz::startup {
+namespace lz::catalogue {
 namespace {
 
 bool isAbsolute(const char* path) {
@@ -82,4 +82,4 @@ std::string deployedCataloguePath(const std::string& directory) {
     return path + "/bearing.mdb";
 }
 
-}  // namespace lz::startup
+}  // namespace lz::catalogue
