@@ -65,4 +65,13 @@ std::string priceRangeText(const RowStock& stock) {
     return text;
 }
 
+ShelfCells shelfCellsOf(const ShopStock& stock, std::int32_t bh, std::string_view newno) {
+    const std::optional<RowStock> row = stock.ofRow(bh, newno);
+    if (!row) {
+        return {};
+    }
+    return {row->quantityKnown ? std::to_string(row->quantity) : std::string(),
+            priceRangeText(*row), !row->quantityKnown || row->quantity > 0};
+}
+
 }  // namespace lz::shop
