@@ -36,7 +36,7 @@ ShelfReading readShelf(const std::string& dataDirectory) {
     if (!opening.file) {
         return {{}, opening.message};
     }
-    const auto lines = opening.file->lines();
+    const auto lines = opening.file->matchedLinesForStock();
     if (!lines) {
         return {{}, shop::shopFileStatusMessage(shop::ShopFileStatus::Damaged)};
     }

@@ -265,6 +265,29 @@ std::optional<std::vector<StockLine>> ShopFile::lines() const {
     return lines;
 }
 
+std::optional<std::vector<StockLine>> ShopFile::matchedLinesForStock() const {
+    Statement select(db_,
+                     "SELECT bh, newno, quantity, price_fen FROM stock_line WHERE match_state = 1 "
+                     "ORDER BY id");
+    if (!select.ok()) {
+        return std::nullopt;
+    }
+    std::vector<StockLine> lines;
+    int rc;
+    while ((rc = select.step()) == SQLITE_ROW) {
+        StockLine& line = lines.emplace_back();
+        line.match = MatchState::Matched;
+        line.bh = select.integer(0);
+        line.newno = select.text(1);
+        line.quantity = select.integer(2);
+        line.priceFen = select.integer(3);
+    }
+    if (rc != SQLITE_DONE) {
+        return std::nullopt;
+    }
+    return lines;
+}
+
 ShopWrite ShopFile::importLines(const std::vector<StockLine>& lines, const std::string& sourceName,
                                 const std::vector<MatchOverride>& overrides,
                                 const ImportProgress& progress) {

@@ -74,6 +74,10 @@ public:
 
     // The stock list in the order it was imported; nothing when the file cannot be read.
     std::optional<std::vector<StockLine>> lines() const;
+    // The matched lines with only what the stock by catalogue row needs (match, bh, newno,
+    // quantity, price): the texts the rows do not show are left unread, so that the
+    // 型号助手 opens as quickly with a long list as without one.
+    std::optional<std::vector<StockLine>> matchedLinesForStock() const;
 
     // Replaces the stock list with `lines` and stores `overrides` (replacing earlier
     // answers for the same text and brand), all in one transaction, after a backup. The

@@ -26,7 +26,7 @@ const ShopStock& ShopSession::stock() {
     if (stockGeneration_ != generation_) {
         std::optional<std::vector<StockLine>> lines;
         if (file_) {
-            lines = file_->lines();
+            lines = file_->matchedLinesForStock();
         }
         stock_ = lines ? ShopStock(*lines) : ShopStock();
         stockGeneration_ = generation_;

@@ -24,6 +24,7 @@ void add(RowStock& stock, const StockLine& line) {
 }  // namespace
 
 ShopStock::ShopStock(std::span<const StockLine> lines) {
+    byRow_.reserve(lines.size());
     for (const StockLine& line : lines) {
         if (line.match != MatchState::Matched) {
             continue;

@@ -127,6 +127,27 @@ TEST(ShopSession, KeepsTheFileOpenAndRebuildsTheStockAfterAChange) {
     EXPECT_GT(session.generation(), before);
     EXPECT_EQ(session.stock().ofRow(466)->quantity, 3);
 
+    // Built from the file as from the lines themselves: matched lines by row and by common
+    // designation, the others left out.
+    const std::vector<StockLine> lines = {
+        matched(466, "6205-2RS", 10, 3250),
+        matched(466, "6205-2RS", {}, 3500),
+        matched({}, "6206", 7, {}),
+        matched(475, "6206", 1, 900, MatchState::Pending),
+        matched({}, "", 5, 100, MatchState::Unmatched),
+    };
+    ASSERT_TRUE(session.file()->importLines(lines, "b.csv").ok);
+    session.changed();
+    EXPECT_EQ(session.stock().matchedLines(), 3);
+    const auto nsk = session.stock().ofRow(466);
+    ASSERT_TRUE(nsk);
+    EXPECT_EQ(nsk->quantity, 10);
+    EXPECT_EQ(priceRangeText(*nsk), "32.50–35.00");
+    const auto any = session.stock().ofRow(475, "6206");
+    ASSERT_TRUE(any) << "the pending line for 475 does not hide the designation's";
+    EXPECT_EQ(any->quantity, 7);
+    EXPECT_TRUE(any->byDesignationOnly);
+
     // A file that is not ours: no shop data, and the reason.
     test::writeBytes(dir.path() / "other.sqlite", "not a database at all, but long enough....");
     EXPECT_EQ(session.open(dir.path() / "other.sqlite"), ShopFileStatus::NotOurs);
