@@ -63,7 +63,7 @@ inline constexpr std::array<AssistantColumn, 9> kAssistantColumns = {{
     {catalogue::kBearingListHeadings[4], 34, AssistantColumnSource::BearingField, "njin"},
     {catalogue::kBearingListHeadings[5], 34, AssistantColumnSource::BearingField, "wjin"},
     {catalogue::kBearingListHeadings[6], 34, AssistantColumnSource::BearingField, "gdu"},
-    {catalogue::kDifferenceHeading, 174, AssistantColumnSource::Difference},
+    {catalogue::kDifferenceHeading, 170, AssistantColumnSource::Difference},
     {"本店库存", 60, AssistantColumnSource::ShopQuantity},
     {"本店价", 62, AssistantColumnSource::ShopPrice},
 }};
