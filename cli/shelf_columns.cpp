@@ -36,11 +36,11 @@ ShelfReading readShelf(const std::string& dataDirectory) {
     if (!opening.file) {
         return {{}, opening.message};
     }
-    const auto lines = opening.file->matchedLinesForStock();
-    if (!lines) {
+    std::optional<shop::ShopStock> stock = opening.file->stockByRow();
+    if (!stock) {
         return {{}, shop::shopFileStatusMessage(shop::ShopFileStatus::Damaged)};
     }
-    return {shop::ShopStock(*lines), {}};
+    return {std::move(*stock), {}};
 }
 
 void addShelfColumns(Rows& rows, std::size_t designationAt, const shop::ShopStock& stock) {

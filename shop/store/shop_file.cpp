@@ -265,27 +265,28 @@ std::optional<std::vector<StockLine>> ShopFile::lines() const {
     return lines;
 }
 
-std::optional<std::vector<StockLine>> ShopFile::matchedLinesForStock() const {
+std::optional<ShopStock> ShopFile::stockByRow() const {
     Statement select(db_,
                      "SELECT bh, newno, quantity, price_fen FROM stock_line WHERE match_state = 1 "
                      "ORDER BY id");
     if (!select.ok()) {
         return std::nullopt;
     }
-    std::vector<StockLine> lines;
+    ShopStock stock;
+    StockLine line;  // one line, its text's room kept from line to line
+    line.match = MatchState::Matched;
     int rc;
     while ((rc = select.step()) == SQLITE_ROW) {
-        StockLine& line = lines.emplace_back();
-        line.match = MatchState::Matched;
         line.bh = select.integer(0);
         line.newno = select.text(1);
         line.quantity = select.integer(2);
         line.priceFen = select.integer(3);
+        stock.add(line);
     }
     if (rc != SQLITE_DONE) {
         return std::nullopt;
     }
-    return lines;
+    return stock;
 }
 
 ShopWrite ShopFile::importLines(const std::vector<StockLine>& lines, const std::string& sourceName,

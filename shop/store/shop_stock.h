@@ -34,6 +34,10 @@ public:
     ShopStock() = default;
     explicit ShopStock(std::span<const StockLine> lines);
 
+    // Adds one line of the list (lines not matched count for nothing), as the constructor
+    // does for each: for building the stock while the lines are read.
+    void add(const StockLine& line);
+
     // The stock of the row `bh`, whose common designation is `newno` (as the bearing
     // table has it); none when the shop has no matched line for it.
     std::optional<RowStock> ofRow(std::int32_t bh, std::string_view newno = {}) const;
