@@ -203,12 +203,21 @@ private:
             case Subcommand::Domestic:
                 return domesticOption(name, attached);
             case Subcommand::Lookup:
+                return lookupOption(name, attached);
             case Subcommand::Decode:
                 return false;
             case Subcommand::Measure:
                 return measureOption(name, attached);
         }
         return false;
+    }
+
+    bool lookupOption(std::string_view name, std::optional<std::string_view> attached) {
+        if (name != "--stock") {
+            return false;
+        }
+        invocation_.withStock = flag(name, attached) || invocation_.withStock;
+        return true;
     }
 
     bool measureOption(std::string_view name, std::optional<std::string_view> attached) {

@@ -27,6 +27,8 @@ struct Invocation {
 
     // bearing, lookup and decode: the typed text.
     std::string text;
+    // lookup: the shop's quantity and price beside every row (--stock).
+    bool withStock = false;
     query::sql::SingleField field = query::sql::SingleField::NewDesignation;
     bool exact = false;
 

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "catalogue/data_directory.h"
 #include "catalogue/image/catalogue_image.h"
 #include "cli/query_tool.h"
 #include "cli/stock_handover.h"
@@ -15,6 +16,8 @@ int main(int argc, char** argv) {
         return lz::query_cli::handOverToShopTool(argv, std::cerr);
     }
     std::ios::sync_with_stdio(false);
-    return lz::query_cli::runQueryTool(arguments, lz::catalogue::catalogueImage(), std::cout,
-                                       std::cerr);
+    // The data directory only names where `lookup --stock` reads the shop file; nothing is
+    // created there.
+    return lz::query_cli::runQueryTool(arguments, lz::catalogue::catalogueImage(),
+                                       lz::catalogue::dataDirectory(), std::cout, std::cerr);
 }

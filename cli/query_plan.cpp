@@ -12,6 +12,7 @@
 #include "query/search_messages.h"
 #include "query/sql/bearing_search_sql.h"
 #include "query/sql/price_query_sql.h"
+#include "shop/store/shop_stock.h"
 
 namespace lz::query_cli {
 namespace {
@@ -37,22 +38,28 @@ Invocation withHalfWidthTexts(Invocation invocation) {
     return invocation;
 }
 
-constexpr std::array<std::string_view, catalogue::kBearingListHeadings.size() + 1> kLookupHeadings =
-    [] {
-        std::array<std::string_view, catalogue::kBearingListHeadings.size() + 1> headings{};
-        std::copy(catalogue::kBearingListHeadings.begin(), catalogue::kBearingListHeadings.end(),
-                  headings.begin());
-        headings.back() = catalogue::kDifferenceHeading;
+constexpr std::array<std::string_view, catalogue::kBearingListHeadings.size() + 3>
+    kLookupStockHeadings = [] {
+        std::array<std::string_view, catalogue::kBearingListHeadings.size() + 3> headings{};
+        auto end = std::copy(catalogue::kBearingListHeadings.begin(),
+                             catalogue::kBearingListHeadings.end(), headings.begin());
+        *end++ = catalogue::kDifferenceHeading;
+        *end++ = shop::kShelfQuantityHeading;
+        *end = shop::kShelfPriceHeading;
         return headings;
     }();
+// Without the stock, the same less the shop's two.
+constexpr std::span<const std::string_view> kLookupHeadings =
+    std::span(kLookupStockHeadings).first(catalogue::kBearingListHeadings.size() + 1);
 
 // The window refuses text without letters or digits ("-", blanks) as empty: its key is.
-QueryPlan planLookup(const std::string& text, catalogue::CatalogueDatabase& database) {
+QueryPlan planLookup(const std::string& text, bool withStock,
+                     catalogue::CatalogueDatabase& database) {
     if (designation::designationKey(text).empty()) {
-        return {lookupListColumns(), std::nullopt, query::kEmptySearchMessage};
+        return {lookupListColumns(withStock), std::nullopt, query::kEmptySearchMessage};
     }
     LookupStatement lookup = designationLookupStatement(database, text);
-    return {lookupListColumns(),
+    return {lookupListColumns(withStock),
             std::move(lookup.statement),
             {},
             lookup.readFailed,
@@ -61,8 +68,9 @@ QueryPlan planLookup(const std::string& text, catalogue::CatalogueDatabase& data
 
 }  // namespace
 
-ListColumns lookupListColumns() {
-    return {kLookupHeadings, query::kBearingFields};
+ListColumns lookupListColumns(bool withStock) {
+    return {withStock ? std::span<const std::string_view>(kLookupStockHeadings) : kLookupHeadings,
+            query::kBearingFields};
 }
 
 ListColumns bearingListColumns() {
@@ -102,7 +110,7 @@ QueryPlan planQuery(const Invocation& given, catalogue::CatalogueDatabase& datab
                                                            invocation.maker),
                             query::kEmptyPriceQueryMessage);
         case Subcommand::Lookup:
-            return planLookup(invocation.text, database);
+            return planLookup(invocation.text, invocation.withStock, database);
         case Subcommand::Measure:
             break;  // no statement of its own: see runMeasure
         case Subcommand::Decode:

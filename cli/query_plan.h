@@ -15,16 +15,16 @@ class CatalogueDatabase;
 namespace lz::query_cli {
 
 // The columns of the window's list a search fills: its headings and, for each, the field it
-// shows. A heading beyond the fields is the lookup's "差异", added to each row after it is
-// read.
+// shows. Headings beyond the fields are the lookup's "差异" and, with --stock, the shop's
+// two columns, added to each row after it is read.
 struct ListColumns {
     std::span<const std::string_view> headings;
     std::span<const std::string_view> fields;
 };
 
 ListColumns bearingListColumns();
-// The bearing list's columns and "差异" last.
-ListColumns lookupListColumns();
+// The bearing list's columns and "差异"; with the shop's stock, "本店库存" and "本店价" last.
+ListColumns lookupListColumns(bool withStock = false);
 ListColumns importedPriceListColumns();
 ListColumns domesticPriceListColumns();
 

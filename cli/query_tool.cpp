@@ -1,5 +1,6 @@
 #include "cli/query_tool.h"
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <variant>
@@ -12,6 +13,7 @@
 #include "cli/output_formats.h"
 #include "cli/query_plan.h"
 #include "cli/result_rows.h"
+#include "cli/shelf_columns.h"
 #include "cli/usage_text.h"
 #include "designation/designation_key.h"
 #include "designation/reading.h"
@@ -59,8 +61,21 @@ void addDifferences(Rows& rows, const QueryPlan& plan) {
     }
 }
 
+// `lookup --stock`: the shop's two columns after "差异". A shop file that cannot be read is
+// said and passed over, as no shop file: the rows are listed all the same.
+void addShelf(Rows& rows, const QueryPlan& plan, const std::string& dataDirectory,
+              std::ostream& err) {
+    const ShelfReading shelf = readShelf(dataDirectory);
+    if (!shelf.message.empty()) {
+        err << kProgramName << ": " << shelf.message << '\n';
+    }
+    const auto& fields = plan.columns.fields;
+    const auto newno = std::find(fields.begin(), fields.end(), "newno");
+    addShelfColumns(rows, static_cast<std::size_t>(newno - fields.begin()), shelf.stock);
+}
+
 int search(const Invocation& invocation, std::span<const std::byte> catalogueImage,
-           std::ostream& out, std::ostream& err) {
+           const std::string& dataDirectory, std::ostream& out, std::ostream& err) {
     catalogue::CatalogueDatabase database;
     if (!database.openImage(catalogueImage)) {
         err << kProgramName << ": " << kConnectionFailedMessage << '\n';
@@ -88,6 +103,9 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
     ReadResult read =
         plan.statement ? readRows(database, *plan.statement, plan.columns.fields) : ReadResult();
     addDifferences(read.rows, plan);
+    if (invocation.subcommand == Subcommand::Lookup && invocation.withStock && !read.rows.empty()) {
+        addShelf(read.rows, plan, dataDirectory, err);
+    }
     if (read.rows.empty() && !read.failed) {
         err << kProgramName << ": " << query::kNoMatchMessage << '\n';
         return kExitNoMatch;
@@ -108,6 +126,12 @@ int search(const Invocation& invocation, std::span<const std::byte> catalogueIma
 
 int runQueryTool(std::span<const std::string_view> arguments,
                  std::span<const std::byte> catalogueImage, std::ostream& out, std::ostream& err) {
+    return runQueryTool(arguments, catalogueImage, std::string(), out, err);
+}
+
+int runQueryTool(std::span<const std::string_view> arguments,
+                 std::span<const std::byte> catalogueImage, const std::string& dataDirectory,
+                 std::ostream& out, std::ostream& err) {
     const ParsedArguments parsed = parseArguments(arguments);
     if (const auto* error = std::get_if<UsageError>(&parsed)) {
         err << kProgramName << ": " << error->message << "\n\n" << usageText(error->subcommand);
@@ -121,7 +145,8 @@ int runQueryTool(std::span<const std::string_view> arguments,
         out << kProgramName << ' ' << LZ_PROGRAM_VERSION << '\n';
         return kExitRowsFound;
     }
-    const int status = search(std::get<Invocation>(parsed), catalogueImage, out, err);
+    const int status =
+        search(std::get<Invocation>(parsed), catalogueImage, dataDirectory, out, err);
     // Rows that never arrived must not look like a search that found them.
     if (!out.flush()) {
         err << kProgramName << ": the output cannot be written\n";

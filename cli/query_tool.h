@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace lz::query_cli {
@@ -20,5 +21,10 @@ inline constexpr int kExitOutputFailed = 4;  // a full disk or a closed pipe, sa
 // the search and writes the rows to `out`, messages to `err`. Returns the exit status.
 int runQueryTool(std::span<const std::string_view> arguments,
                  std::span<const std::byte> catalogueImage, std::ostream& out, std::ostream& err);
+// The same, with the program's data directory, where `lookup --stock` reads the shop file
+// (read-only); empty: no shop data, so the shop's columns stay empty.
+int runQueryTool(std::span<const std::string_view> arguments,
+                 std::span<const std::byte> catalogueImage, const std::string& dataDirectory,
+                 std::ostream& out, std::ostream& err);
 
 }  // namespace lz::query_cli

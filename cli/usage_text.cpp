@@ -17,7 +17,8 @@ Commands:
   domestic        prices of domestic bearings by model and maker
   lookup TEXT     bearings by a designation in any brand's writing, in groups: the same
                   bearing, then those differing only in codes, then the same size with
-                  other seals; each row says how it differs (差异)
+                  other seals; each row says how it differs (差异); with --stock, the
+                  shop's quantity and price beside it
   decode TEXT     the readings of a designation, its parts and what each means
   measure INNER OUTER [WIDTH]
                   bearings by sizes measured on a bearing (a caliper reading, in mm or
@@ -113,7 +114,7 @@ With no model and the maker "全部", the query is refused with the window's mes
 )";
 
 constexpr std::string_view kLookupUsage =
-    R"(Usage: lingzhou-query lookup TEXT
+    R"(Usage: lingzhou-query lookup [--stock] TEXT
 
 The window's 型号助手: TEXT is a designation as stamped on a bearing or written on an
 order, in any brand's writing ("6205LLU", "6205 llu", "６２０５ＬＬＵ", "NU 205 ECP",
@@ -131,6 +132,10 @@ in several ways ("6052Z": 605-2Z or 6052-Z), the rows of a reading other than th
 say which ("读作 6052-Z").
 
 Options:
+  --stock       two more columns after 差异, as the window's 型号助手 shows them: 本店库存,
+                the quantity the shop's stock list holds of the row, and 本店价, its price
+                ("32.50", or "32.50–35.00" from several lines). The shop file is only read;
+                without one, or without a line for the row, both are empty.
   --format FORMAT, --print-sql, -h: as for the program (lingzhou-query --help)
 
 An empty TEXT is refused with the message "查询内容不能为空！" (exit status 2).

@@ -12,6 +12,7 @@
 #include "query/reading_panel.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
+#include "shop/store/shop_session.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
 #include "windows/designation_assistant_template.h"
@@ -113,7 +114,9 @@ void lookUpInAssistant(ui::Window& assistant) {
         return;
     }
     const designation::GroupedLookup found = index->lookup(typed);
-    const AssistantListing listing = fillAssistantList(assistant, database, found);
+    // Without a shop file the stock is empty and so are the shop's columns.
+    const AssistantListing listing =
+        fillAssistantList(assistant, database, found, shop::ShopSession::instance().stock());
     assistant.setText(windows::kAssistantDecoding,
                       readingPanelText(found.readings, &index->knowledge(), listing.boreOfReading));
     std::string status;

@@ -7,6 +7,7 @@
 #include "catalogue/catalogue_database.h"
 #include "query/designation_lookup.h"
 #include "query/sql/interchange_sql.h"
+#include "shop/store/shop_stock.h"
 #include "ui/window.h"
 #include "windows/designation_assistant_template.h"
 
@@ -16,10 +17,12 @@ namespace {
 using windows::AssistantColumnSource;
 using windows::kAssistantColumns;
 
-// Every row read holds these first, then the columns' fields.
+// Every row read holds these first, then the columns' fields. The shop's stock is by row,
+// or by common designation for a line the user matched to any brand.
 constexpr std::string_view kNumberField = "bh";
 constexpr std::string_view kBoreField = "njin";
-constexpr std::size_t kNumberAt = 0, kBoreAt = 1;
+constexpr std::string_view kDesignationField = "newno";
+constexpr std::size_t kNumberAt = 0, kBoreAt = 1, kDesignationAt = 2;
 
 std::string_view groupHeading(designation::LookupGroup group) {
     switch (group) {
@@ -37,10 +40,10 @@ std::size_t groupIndex(designation::LookupGroup group) {
     return static_cast<std::size_t>(group) - 1;
 }
 
-// The fields a row of the list needs, each once: the columns' fields, the bore and the
-// number.
+// The fields a row of the list needs, each once: the columns' fields, the bore, the common
+// designation and the number.
 std::vector<std::string_view> neededFields() {
-    std::vector<std::string_view> fields{kNumberField, kBoreField};
+    std::vector<std::string_view> fields{kNumberField, kBoreField, kDesignationField};
     for (const windows::AssistantColumn& column : kAssistantColumns) {
         if (column.source == AssistantColumnSource::BearingField &&
             std::find(fields.begin(), fields.end(), column.field) == fields.end()) {
@@ -87,8 +90,8 @@ RowTexts readRows(catalogue::CatalogueDatabase& database, const designation::Gro
 std::string cellText(const windows::AssistantColumn& column,
                      const std::vector<std::string_view>& fields,
                      const std::vector<std::string>& record,
-                     const designation::GroupedLookup& found,
-                     const designation::LookupEntry& entry) {
+                     const designation::GroupedLookup& found, const designation::LookupEntry& entry,
+                     const shop::ShelfCells& shelf) {
     switch (column.source) {
         case AssistantColumnSource::BearingField: {
             const auto at = std::find(fields.begin(), fields.end(), column.field);
@@ -96,6 +99,10 @@ std::string cellText(const windows::AssistantColumn& column,
         }
         case AssistantColumnSource::Difference:
             return designation::differenceColumnText(found, entry);
+        case AssistantColumnSource::ShopQuantity:
+            return shelf.quantity;
+        case AssistantColumnSource::ShopPrice:
+            return shelf.price;
     }
     return {};
 }
@@ -103,7 +110,8 @@ std::string cellText(const windows::AssistantColumn& column,
 }  // namespace
 
 AssistantListing fillAssistantList(ui::Window& assistant, catalogue::CatalogueDatabase& database,
-                                   const designation::GroupedLookup& found) {
+                                   const designation::GroupedLookup& found,
+                                   const shop::ShopStock& stock) {
     const std::string_view list = windows::kAssistantList;
     assistant.clearRows(list);
     AssistantListing listing;
@@ -130,11 +138,17 @@ AssistantListing fillAssistantList(ui::Window& assistant, catalogue::CatalogueDa
                 list, std::string(groupHeading(entry.group)) + "（" +
                           std::to_string(listing.inGroup[groupIndex(entry.group)]) + "）");
         }
+        const shop::ShelfCells shelf =
+            shop::shelfCellsOf(stock, entry.bh, record->second[kDesignationAt]);
         for (std::size_t column = 0; column < kAssistantColumns.size(); ++column) {
             cells[column] =
-                cellText(kAssistantColumns[column], fields, record->second, found, entry);
+                cellText(kAssistantColumns[column], fields, record->second, found, entry, shelf);
         }
-        assistant.setRowKey(list, assistant.appendRow(list, cells), entry.bh);
+        const int row = assistant.appendRow(list, cells);
+        assistant.setRowKey(list, row, entry.bh);
+        if (shelf.stocked) {
+            assistant.setRowMarked(list, row, true);
+        }
         ++listing.bearings;
         if (entry.group == designation::LookupGroup::SameBearing &&
             entry.reading < listing.boreOfReading.size() && !listing.boreOfReading[entry.reading]) {

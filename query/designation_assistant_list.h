@@ -10,6 +10,9 @@
 namespace lz::catalogue {
 class CatalogueDatabase;
 }
+namespace lz::shop {
+class ShopStock;
+}
 namespace lz::ui {
 class Window;
 }
@@ -30,10 +33,13 @@ struct AssistantListing {
 // catalogue `database` (the main window's connection): a heading row above each group
 // ("同一轴承（各厂写法）", "同基本型号、同密封，仅代号不同", "同尺寸，密封不同", each with its
 // count), then one row per bearing with the cells kAssistantColumns names, the bearing's
-// number as the row's key. All rows are read at once (a lookup names at most a few hundred)
-// and shown together. Rows the catalogue no longer holds are left out; a read that fails
-// part way keeps the rows read before.
+// number as the row's key. The shop's columns come from `stock` (empty cells for a row it
+// has no line for, and for every row when it is empty); a row the shop holds is marked.
+// All rows are read at once (a lookup names at most a few hundred) and shown together.
+// Rows the catalogue no longer holds are left out; a read that fails part way keeps the
+// rows read before.
 AssistantListing fillAssistantList(ui::Window& assistant, catalogue::CatalogueDatabase& database,
-                                   const designation::GroupedLookup& found);
+                                   const designation::GroupedLookup& found,
+                                   const shop::ShopStock& stock);
 
 }  // namespace lz::query

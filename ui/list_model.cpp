@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::int64_t kNoKey = std::numeric_limits<std::int64_t>::min();
 const QColor kHeadingGround(232, 232, 232);
+// Light enough for black text and the selection's colour to stay readable on it.
+const QColor kMarkedGround(222, 242, 214);
 
 }  // namespace
 
@@ -70,6 +72,15 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
         if (role == Qt::BackgroundRole) {
             return QBrush(kHeadingGround);
         }
+    } else if (isRowMarked(index.row())) {
+        if (role == Qt::FontRole) {
+            QFont bold;
+            bold.setBold(true);
+            return bold;
+        }
+        if (role == Qt::BackgroundRole) {
+            return QBrush(kMarkedGround);
+        }
     }
     return {};
 }
@@ -116,6 +127,7 @@ void ListModel::clearRows() {
     texts_.clear();
     headingRows_.clear();
     keys_.clear();
+    marked_.clear();
     shownRows_ = 0;
     endResetModel();
 }
@@ -155,6 +167,25 @@ std::optional<std::int64_t> ListModel::rowKey(int row) const {
         return std::nullopt;
     }
     return keys_[static_cast<std::size_t>(row)];
+}
+
+void ListModel::setRowMarked(int row, bool marked) {
+    if (!contains(row, 0) || isHeadingRow(row) || isRowMarked(row) == marked) {
+        return;
+    }
+    if (marked_.size() < static_cast<std::size_t>(texts_.rows())) {
+        marked_.resize(static_cast<std::size_t>(texts_.rows()), false);
+    }
+    marked_[static_cast<std::size_t>(row)] = marked;
+    if (row < shownRows_) {
+        emit dataChanged(index(row, 0), index(row, texts_.columns() - 1),
+                         {Qt::FontRole, Qt::BackgroundRole});
+    }
+}
+
+bool ListModel::isRowMarked(int row) const {
+    return row >= 0 && static_cast<std::size_t>(row) < marked_.size() &&
+           marked_[static_cast<std::size_t>(row)];
 }
 
 void ListModel::setCell(int row, int column, std::string_view utf8) {

@@ -28,7 +28,8 @@ namespace lz::ui {
 //
 // A row may be a heading that names the rows below it (its text in column 0, drawn across
 // the whole row, bold on a grey ground; it can be neither selected nor edited), and a row
-// may carry a key that its list's actions find it by (the identity of what it shows).
+// may carry a key that its list's actions find it by (the identity of what it shows), and
+// may be marked (bold on a pale green ground) to stand out among its neighbours.
 class ListModel : public QAbstractTableModel {
 public:
     ListModel(QObject* parent, QStringList headers);
@@ -62,6 +63,10 @@ public:
     void setRowKey(int row, std::int64_t key);
     std::optional<std::int64_t> rowKey(int row) const;
 
+    // Marks: none for a row never marked; a heading row is never marked.
+    void setRowMarked(int row, bool marked);
+    bool isRowMarked(int row) const;
+
 private:
     bool contains(int row, int column) const;
 
@@ -72,6 +77,8 @@ private:
     std::vector<int> headingRows_;  // ascending: rows are only ever appended
     // Per row once any row has a key; kNoKey for the rows without one.
     std::vector<std::int64_t> keys_;
+    // Per row once any row was marked.
+    std::vector<bool> marked_;
 };
 
 }  // namespace lz::ui

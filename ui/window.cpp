@@ -139,6 +139,17 @@ std::optional<std::int64_t> Window::rowKey(std::string_view list, int row) const
     return view != nullptr ? view->rows().rowKey(row) : std::nullopt;
 }
 
+void Window::setRowMarked(std::string_view list, int row, bool marked) {
+    if (ListView* view = listOf(*widgets_, list)) {
+        view->rows().setRowMarked(row, marked);
+    }
+}
+
+bool Window::isRowMarked(std::string_view list, int row) const {
+    ListView* view = listOf(*widgets_, list);
+    return view != nullptr && view->rows().isRowMarked(row);
+}
+
 void Window::showRowsNow(std::string_view list) {
     if (ListView* view = listOf(*widgets_, list)) {
         view->rows().publishPendingRows();

@@ -61,6 +61,10 @@ public:
     // but the smallest std::int64_t. None for a row never given one.
     void setRowKey(std::string_view list, int row, std::int64_t key);
     std::optional<std::int64_t> rowKey(std::string_view list, int row) const;
+    // A marked row stands out among the others (bold, on a pale green ground), such as a
+    // bearing the shop has on its shelf. Heading rows are never marked; clearRows unmarks.
+    void setRowMarked(std::string_view list, int row, bool marked);
+    bool isRowMarked(std::string_view list, int row) const;
     // Appended rows reach the screen in batches (see ListModel); a list filled in one go
     // shows its rows at once through this instead of waiting for the next batch.
     void showRowsNow(std::string_view list);

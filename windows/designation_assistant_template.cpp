@@ -90,8 +90,12 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
                     .columns = resultListColumns()}),
             onPage({.kind = ControlKind::Label,
                     .name = kAssistantStatus,
-                    .geometry = {8, 592, 520, 18},
+                    .geometry = {8, 592, 424, 18},
                     .vAlign = ui::VAlign::Center}),
+            onPage({.kind = ControlKind::Button,
+                    .name = kAssistantShopStock,
+                    .geometry = {440, 588, 92, 26},
+                    .text = "本店库存"}),
             onPage({.kind = ControlKind::Button,
                     .name = kAssistantToBearingList,
                     .geometry = {540, 588, 136, 26},
@@ -103,6 +107,7 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
             {kAssistantInput, ui::EventKind::EnterPressed},
             {kAssistantList, ui::EventKind::RowDoubleClicked},
             {kAssistantToBearingList, ui::EventKind::Clicked},
+            {kAssistantShopStock, ui::EventKind::Clicked},
         }),
     };
     return assistant;

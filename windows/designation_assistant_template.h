@@ -25,6 +25,8 @@ inline constexpr std::string_view kAssistantDecoding = "编辑框_型号解读";
 inline constexpr std::string_view kAssistantList = "超级列表框_型号助手";
 inline constexpr std::string_view kAssistantStatus = "标签_查找结果";
 inline constexpr std::string_view kAssistantToBearingList = "按钮_列入轴承列表";
+// Opens the 本店库存 window, as the bearing list's menu item "本店库存" does.
+inline constexpr std::string_view kAssistantShopStock = "按钮_本店库存";
 
 // How long the typed text must stay unchanged before it is looked up. A lookup with its
 // list takes a few milliseconds, less than the time between two keys even at the
@@ -39,6 +41,9 @@ inline constexpr int kAssistantSettleMs = 15;
 enum class AssistantColumnSource : std::uint8_t {
     BearingField,  // the `field` of the bearing table's row
     Difference,    // how the row differs from the designation looked up
+    // The shop's own stock of the row (shop/store's ShopStock): empty without shop data.
+    ShopQuantity,  // the quantity on the shelf
+    ShopPrice,     // the shop's price, two decimals ("12.50", or "12.50–15.00" for several)
 };
 
 struct AssistantColumn {
@@ -49,15 +54,18 @@ struct AssistantColumn {
 };
 
 // The result list's columns, first to last: the one place they are named. The template
-// builds the list from them and the fill takes every cell's text by them.
-inline constexpr std::array<AssistantColumn, 7> kAssistantColumns = {{
-    {catalogue::kBearingListHeadings[1], 140, AssistantColumnSource::BearingField, "zhch"},
+// builds the list from them and the fill takes every cell's text by them. The shop's two
+// columns come last, so that the catalogue's columns keep their places.
+inline constexpr std::array<AssistantColumn, 9> kAssistantColumns = {{
+    {catalogue::kBearingListHeadings[1], 112, AssistantColumnSource::BearingField, "zhch"},
     {catalogue::kBearingListHeadings[2], 84, AssistantColumnSource::BearingField, "newno"},
     {catalogue::kBearingListHeadings[7], 48, AssistantColumnSource::BearingField, "ppai"},
     {catalogue::kBearingListHeadings[4], 34, AssistantColumnSource::BearingField, "njin"},
     {catalogue::kBearingListHeadings[5], 34, AssistantColumnSource::BearingField, "wjin"},
     {catalogue::kBearingListHeadings[6], 34, AssistantColumnSource::BearingField, "gdu"},
-    {catalogue::kDifferenceHeading, 262, AssistantColumnSource::Difference},
+    {catalogue::kDifferenceHeading, 170, AssistantColumnSource::Difference},
+    {"本店库存", 60, AssistantColumnSource::ShopQuantity},
+    {"本店价", 62, AssistantColumnSource::ShopPrice},
 }};
 
 const ui::WindowTemplate& designationAssistantWindowTemplate();

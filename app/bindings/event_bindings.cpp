@@ -173,6 +173,9 @@ constexpr std::array kBindings = {
             openAssistantBearingPicture},
     Binding{kAssistant, windows::kAssistantToBearingList, EventKind::Clicked, -1,
             withoutArguments<query::listAssistantRowsInBearingList>},
+    // The shop's stock beside the interchangeable bearings: its window, as from the menu.
+    Binding{kAssistant, windows::kAssistantShopStock, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::openShopStockWindow>},
     // Page "按实测尺寸": the button and Enter in every input search.
     Binding{kAssistant, windows::kMeasuredSearch, EventKind::Clicked, -1,
             withoutArguments<query::searchByMeasuredSize>},

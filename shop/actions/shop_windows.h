@@ -15,7 +15,7 @@ inline constexpr std::string_view kShopCaption = "本店库存";
 
 // ---- The 本店库存 window --------------------------------------------------------------
 
-// "本店库存" (the bearing list's context menu; later a button of the 型号助手): opens the
+// "本店库存" (the bearing list's context menu, and the 型号助手's button): opens the
 // window, or brings it to the front.
 void openShopStockWindow(ui::Window& window);
 // Its created event: lists the shop's lines as imported.

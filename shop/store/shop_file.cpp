@@ -265,6 +265,30 @@ std::optional<std::vector<StockLine>> ShopFile::lines() const {
     return lines;
 }
 
+std::optional<ShopStock> ShopFile::stockByRow() const {
+    Statement select(db_,
+                     "SELECT bh, newno, quantity, price_fen FROM stock_line WHERE match_state = 1 "
+                     "ORDER BY id");
+    if (!select.ok()) {
+        return std::nullopt;
+    }
+    ShopStock stock;
+    StockLine line;  // one line, its text's room kept from line to line
+    line.match = MatchState::Matched;
+    int rc;
+    while ((rc = select.step()) == SQLITE_ROW) {
+        line.bh = select.integer(0);
+        line.newno = select.text(1);
+        line.quantity = select.integer(2);
+        line.priceFen = select.integer(3);
+        stock.add(line);
+    }
+    if (rc != SQLITE_DONE) {
+        return std::nullopt;
+    }
+    return stock;
+}
+
 ShopWrite ShopFile::importLines(const std::vector<StockLine>& lines, const std::string& sourceName,
                                 const std::vector<MatchOverride>& overrides,
                                 const ImportProgress& progress) {

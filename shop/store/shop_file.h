@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "shop/store/shop_schema.h"
+#include "shop/store/shop_stock.h"
 #include "shop/store/stock_line.h"
 
 namespace lz::shop {
@@ -74,6 +75,11 @@ public:
 
     // The stock list in the order it was imported; nothing when the file cannot be read.
     std::optional<std::vector<StockLine>> lines() const;
+    // The stock by catalogue row, built from the matched lines as they are read, with only
+    // what it needs (bh, newno, quantity, price): the texts it does not show are left
+    // unread, so that the 型号助手 opens as quickly with a long list as without one.
+    // Nothing when the file cannot be read.
+    std::optional<ShopStock> stockByRow() const;
 
     // Replaces the stock list with `lines` and stores `overrides` (replacing earlier
     // answers for the same text and brand), all in one transaction, after a backup. The

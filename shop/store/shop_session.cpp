@@ -24,11 +24,11 @@ void ShopSession::close() {
 
 const ShopStock& ShopSession::stock() {
     if (stockGeneration_ != generation_) {
-        std::optional<std::vector<StockLine>> lines;
+        std::optional<ShopStock> built;
         if (file_) {
-            lines = file_->lines();
+            built = file_->stockByRow();
         }
-        stock_ = lines ? ShopStock(*lines) : ShopStock();
+        stock_ = built ? std::move(*built) : ShopStock();
         stockGeneration_ = generation_;
     }
     return stock_;

@@ -7,7 +7,7 @@
 namespace lz::shop {
 namespace {
 
-void add(RowStock& stock, const StockLine& line) {
+void addTo(RowStock& stock, const StockLine& line) {
     ++stock.lineCount;
     if (line.quantity) {
         stock.quantity += *line.quantity;
@@ -24,21 +24,26 @@ void add(RowStock& stock, const StockLine& line) {
 }  // namespace
 
 ShopStock::ShopStock(std::span<const StockLine> lines) {
+    byRow_.reserve(lines.size());
     for (const StockLine& line : lines) {
-        if (line.match != MatchState::Matched) {
-            continue;
-        }
-        if (line.bh) {
-            add(byRow_[*line.bh], line);
-        } else if (!line.newno.empty()) {
-            RowStock& stock = byDesignation_[line.newno];
-            add(stock, line);
-            stock.byDesignationOnly = true;
-        } else {
-            continue;
-        }
-        ++matchedLines_;
+        add(line);
     }
+}
+
+void ShopStock::add(const StockLine& line) {
+    if (line.match != MatchState::Matched) {
+        return;
+    }
+    if (line.bh) {
+        addTo(byRow_[*line.bh], line);
+    } else if (!line.newno.empty()) {
+        RowStock& stock = byDesignation_[line.newno];
+        addTo(stock, line);
+        stock.byDesignationOnly = true;
+    } else {
+        return;
+    }
+    ++matchedLines_;
 }
 
 std::optional<RowStock> ShopStock::ofRow(std::int32_t bh, std::string_view newno) const {
@@ -63,6 +68,15 @@ std::string priceRangeText(const RowStock& stock) {
         text += "–" + formatFen(*stock.highestPriceFen);
     }
     return text;
+}
+
+ShelfCells shelfCellsOf(const ShopStock& stock, std::int32_t bh, std::string_view newno) {
+    const std::optional<RowStock> row = stock.ofRow(bh, newno);
+    if (!row) {
+        return {};
+    }
+    return {row->quantityKnown ? std::to_string(row->quantity) : std::string(),
+            priceRangeText(*row), !row->quantityKnown || row->quantity > 0};
 }
 
 }  // namespace lz::shop

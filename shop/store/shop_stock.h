@@ -34,6 +34,10 @@ public:
     ShopStock() = default;
     explicit ShopStock(std::span<const StockLine> lines);
 
+    // Adds one line of the list (lines not matched count for nothing), as the constructor
+    // does for each: for building the stock while the lines are read.
+    void add(const StockLine& line);
+
     // The stock of the row `bh`, whose common designation is `newno` (as the bearing
     // table has it); none when the shop has no matched line for it.
     std::optional<RowStock> ofRow(std::int32_t bh, std::string_view newno = {}) const;
@@ -49,5 +53,21 @@ private:
 
 // "12.50" for one price, "12.50–15.00" for a range, "" for none.
 std::string priceRangeText(const RowStock& stock);
+
+// The shop's two columns beside a list of catalogue rows (the 型号助手, `lookup --stock`).
+inline constexpr std::string_view kShelfQuantityHeading = "本店库存";
+inline constexpr std::string_view kShelfPriceHeading = "本店价";
+
+// A row's cells under those headings, and whether the shop has it on the shelf.
+struct ShelfCells {
+    std::string quantity;  // the quantity on the shelf; "" when no line gives one
+    std::string price;     // priceRangeText; "" when no line gives one
+    // The shop holds the row: it has a matched line whose quantities are not all known to
+    // add up to zero (a line without a quantity counts as held).
+    bool stocked = false;
+};
+
+// Empty cells, not stocked, for a row the shop has no line for.
+ShelfCells shelfCellsOf(const ShopStock& stock, std::int32_t bh, std::string_view newno = {});
 
 }  // namespace lz::shop

@@ -127,9 +127,11 @@ TEST(DesignationAssistantTemplate, IsAToolWindowWithAPagePerWayOfFindingABearing
         EXPECT_LE(width, control(assistant, list).geometry.width - 30) << list;
         return texts;
     };
+    // The shop's two columns last, so the catalogue's keep their places.
     EXPECT_EQ(titles("超级列表框_型号助手"),
               (std::vector<std::string_view>{"轴承名称", "新型号", "品牌", "内径", "外径", "厚度",
-                                             "差异"}));
+                                             "差异", "本店库存", "本店价"}));
+    EXPECT_EQ(control(assistant, "按钮_本店库存").text, "本店库存");
     EXPECT_EQ(titles("超级列表框_实测尺寸"),
               (std::vector<std::string_view>{"轴承名称", "新型号", "品牌", "内径", "外径", "厚度",
                                              "偏差"}));

@@ -193,6 +193,11 @@ TEST_F(ProgramTest, WritesNoFileInAnyDirectoryItIsPointedTo) {
     }
     EXPECT_EQ(lines, 59188u + 1u);
     EXPECT_EQ(run({"lookup", "6205LLU", "--format", "json"}).status, 0);
+    // With the shop's columns and no shop file: they stay empty, and nothing is made.
+    const Answer shelf = run({"lookup", "6205LLU", "--stock"});
+    EXPECT_EQ(shelf.status, 0);
+    EXPECT_EQ(shelf.err, "");
+    EXPECT_TRUE(shelf.out.substr(0, shelf.out.find('\n')).ends_with("  本店库存  本店价"));
     EXPECT_EQ(run({"imported", "--brand", "SKF"}).status, 0);
     EXPECT_EQ(run({"domestic", "--model", "204", "--old"}).status, 0);
     EXPECT_EQ(run({"bearing", "no such bearing"}).status, 1);
@@ -276,6 +281,7 @@ TEST_F(ProgramTest, OpensNoFileForWritingAnywhere) {
          {std::vector<std::string>{LZ_QUERY_TOOL, "bearing", "--by", "new", "6205"},
           {LZ_QUERY_TOOL, "combined", "--brand", "请选择品牌", "--format", "json"},
           {LZ_QUERY_TOOL, "lookup", "6205LLU", "--format", "csv"},
+          {LZ_QUERY_TOOL, "lookup", "6205LLU", "--stock"},
           {LZ_QUERY_TOOL, "stock", "check",
            LZ_SOURCE_DIR "/tests/shop/fixtures/stock_shared_strings.xlsx"}}) {
         const Answer answer = traced(arguments);

@@ -71,6 +71,46 @@ TEST(ShopStock, MatchedLinesAddUpByRowAndCommonDesignation) {
     EXPECT_TRUE(ShopStock().empty());
 }
 
+// The 型号助手's columns 本店库存 and 本店价, and which rows are marked as on the shelf.
+TEST(ShopStock, ShelfCellsShowQuantityAndPriceAndMarkWhatIsOnTheShelf) {
+    const std::vector<StockLine> lines = {
+        matched(466, "6205-2RS", 10, 3250),
+        matched(466, "6205-2RS", 2, 3500),
+        matched(22467, "6205-2RS/C3", 0, 4000),  // sold out
+        matched(8924, "6205-2Z", 3, {}),         // no price given
+        matched(8925, "6205-2RS", {}, 4100),     // no quantity given: held all the same
+        matched({}, "6206", 7, 1505),            // any brand's 6206
+        matched(463, "6205", 5, 2000, MatchState::Pending),
+    };
+    const ShopStock stock(lines);
+    struct Case {
+        std::int32_t bh;
+        const char* newno;
+        const char *quantity, *price;
+        bool stocked;
+    };
+    const Case cases[] = {
+        {466, "6205-2RS", "12", "32.50–35.00", true},
+        {22467, "6205-2RS/C3", "0", "40.00", false},
+        {8924, "6205-2Z", "3", "", true},
+        {8925, "6205-2RS", "", "41.00", true},
+        {475, "6206", "7", "15.05", true},
+        {463, "6205", "", "", false},        // only a line that waits for the user
+        {22468, "6205-2RS", "", "", false},  // another brand of a row the shop holds
+    };
+    for (const Case& each : cases) {
+        const ShelfCells cells = shelfCellsOf(stock, each.bh, each.newno);
+        EXPECT_EQ(cells.quantity, each.quantity) << each.bh;
+        EXPECT_EQ(cells.price, each.price) << each.bh;
+        EXPECT_EQ(cells.stocked, each.stocked) << each.bh;
+    }
+    // No shop data: every cell empty, nothing marked.
+    const ShelfCells none = shelfCellsOf(ShopStock(), 466, "6205-2RS");
+    EXPECT_EQ(none.quantity, "");
+    EXPECT_EQ(none.price, "");
+    EXPECT_FALSE(none.stocked);
+}
+
 TEST(ShopSession, KeepsTheFileOpenAndRebuildsTheStockAfterAChange) {
     lz::test::TempDir dir;
     ShopSession& session = ShopSession::instance();
@@ -86,6 +126,27 @@ TEST(ShopSession, KeepsTheFileOpenAndRebuildsTheStockAfterAChange) {
     session.changed();
     EXPECT_GT(session.generation(), before);
     EXPECT_EQ(session.stock().ofRow(466)->quantity, 3);
+
+    // Built from the file as from the lines themselves: matched lines by row and by common
+    // designation, the others left out.
+    const std::vector<StockLine> lines = {
+        matched(466, "6205-2RS", 10, 3250),
+        matched(466, "6205-2RS", {}, 3500),
+        matched({}, "6206", 7, {}),
+        matched(475, "6206", 1, 900, MatchState::Pending),
+        matched({}, "", 5, 100, MatchState::Unmatched),
+    };
+    ASSERT_TRUE(session.file()->importLines(lines, "b.csv").ok);
+    session.changed();
+    EXPECT_EQ(session.stock().matchedLines(), 3);
+    const auto nsk = session.stock().ofRow(466);
+    ASSERT_TRUE(nsk);
+    EXPECT_EQ(nsk->quantity, 10);
+    EXPECT_EQ(priceRangeText(*nsk), "32.50–35.00");
+    const auto any = session.stock().ofRow(475, "6206");
+    ASSERT_TRUE(any) << "the pending line for 475 does not hide the designation's";
+    EXPECT_EQ(any->quantity, 7);
+    EXPECT_TRUE(any->byDesignationOnly);
 
     // A file that is not ours: no shop data, and the reason.
     test::writeBytes(dir.path() / "other.sqlite", "not a database at all, but long enough....");

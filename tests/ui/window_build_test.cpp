@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QFont>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -423,6 +424,51 @@ TEST_F(WindowBuildTest, HeadingRowsSpanTheListAndAreNeverSelectedOrOpened) {
     EXPECT_FALSE(window.isHeadingRow("列表", plain));
     EXPECT_EQ(view->columnSpan(plain, 0), 1);
     EXPECT_EQ(window.rowKey("列表", plain), std::nullopt);
+}
+
+// A marked row stands out in every cell (bold on its own ground); headings keep their look,
+// and a new listing starts unmarked.
+TEST_F(WindowBuildTest, MarkedRowsStandOutUntilTheListIsCleared) {
+    Window& window = openSample();
+    window.setCurrentPage("选择夹", 1);
+    auto* view = qobject_cast<QTableView*>(window.widgetForTesting("列表"));
+    const int heading = window.appendHeadingRow("列表", "一、同一轴承（2）");
+    const int plain = window.appendRow("列表", std::vector<std::string>{"1", "6205"});
+    const int marked = window.appendRow("列表", std::vector<std::string>{"2", "6206"});
+    window.setRowMarked("列表", marked, true);
+    window.setRowMarked("列表", heading, true);
+    window.setRowMarked("列表", 9, true);  // no such row: nothing happens
+    window.showRowsNow("列表");
+
+    const auto font = [view](int row, int column) {
+        return view->model()->index(row, column).data(Qt::FontRole).value<QFont>();
+    };
+    const auto ground = [view](int row, int column) {
+        return view->model()->index(row, column).data(Qt::BackgroundRole);
+    };
+    EXPECT_TRUE(window.isRowMarked("列表", marked));
+    EXPECT_FALSE(window.isRowMarked("列表", plain));
+    EXPECT_FALSE(window.isRowMarked("列表", heading));
+    EXPECT_FALSE(window.isRowMarked("列表", 9));
+    for (int column = 0; column < 3; ++column) {
+        EXPECT_TRUE(font(marked, column).bold()) << column;
+        EXPECT_TRUE(ground(marked, column).isValid()) << column;
+        EXPECT_FALSE(ground(plain, column).isValid()) << column;
+    }
+    EXPECT_NE(ground(marked, 0), ground(heading, 0)) << "not to be taken for a heading";
+    EXPECT_EQ(window.selectedRow("列表"), -1);
+    window.selectRow("列表", marked);
+    EXPECT_EQ(window.selectedRow("列表"), marked) << "a marked row is a row like any other";
+
+    // Unmarked again, and a new listing has no marks left.
+    window.setRowMarked("列表", marked, false);
+    EXPECT_FALSE(ground(marked, 1).isValid());
+    window.setRowMarked("列表", marked, true);
+    window.clearRows("列表");
+    const int again = window.appendRow("列表", std::vector<std::string>{"3", "6207"});
+    window.showRowsNow("列表");
+    EXPECT_FALSE(window.isRowMarked("列表", again));
+    EXPECT_FALSE(ground(again, 0).isValid());
 }
 
 TEST_F(WindowBuildTest, SettledTextIsReportedOnceTheTypingPauses) {
