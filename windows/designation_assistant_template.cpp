@@ -96,6 +96,11 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
                     .name = kAssistantToBearingList,
                     .geometry = {540, 588, 136, 26},
                     .text = "列入轴承列表"}),
+            {.kind = ControlKind::Menu,
+             .name = kAssistantMenu,
+             .text = kAssistantMenu,
+             .menuItems = {{"加入报价单", "Ctrl+Q"}},
+             .hiddenTopLevel = true},
         })),
         .wiredEvents = withMeasuredSizeEvents({
             {"", ui::EventKind::Created},
@@ -103,6 +108,9 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
             {kAssistantInput, ui::EventKind::EnterPressed},
             {kAssistantList, ui::EventKind::RowDoubleClicked},
             {kAssistantToBearingList, ui::EventKind::Clicked},
+            {kAssistantList, ui::EventKind::RightClicked},
+            {kMeasuredList, ui::EventKind::RightClicked},
+            {kAssistantMenu, ui::EventKind::ItemSelected},
         }),
     };
     return assistant;

@@ -25,6 +25,10 @@ inline constexpr std::string_view kAssistantDecoding = "编辑框_型号解读";
 inline constexpr std::string_view kAssistantList = "超级列表框_型号助手";
 inline constexpr std::string_view kAssistantStatus = "标签_查找结果";
 inline constexpr std::string_view kAssistantToBearingList = "按钮_列入轴承列表";
+// The context menu of both pages' result lists: "加入报价单" (Ctrl+Q anywhere in the window)
+// adds the selected bearing of the page shown to the open quote.
+inline constexpr std::string_view kAssistantMenu = "右键_型号助手";
+inline constexpr int kAssistantAddToQuoteItem = 0;
 
 // How long the typed text must stay unchanged before it is looked up. A lookup with its
 // list takes a few milliseconds, less than the time between two keys even at the

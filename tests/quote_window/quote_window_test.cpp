@@ -1,0 +1,319 @@
+// The 报价单 window end to end on the real main window and the shipped catalogue: rows added
+// from four lists (menus and Ctrl+Q), quantities and the quote's figures typed into the boxes,
+// the sums, the print preview, the PDF read back, the CSV; the kept quotes opened, copied and
+// deleted, and a quote that outlives the shop file being closed. Files are chosen and boxes
+// answered by the test.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QMenu>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QProcess>
+#include <QTest>
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+
+#include "query/result_list_fill.h"
+#include "shop/actions/open_quote.h"
+#include "shop/actions/quote_windows.h"
+#include "shop/store/quote_store.h"
+#include "shop/store/shop_session.h"
+#include "tests/app_support/main_window_fixture.h"
+#include "ui/file_dialogs.h"
+#include "ui/window.h"
+#include "ui/window_manager.h"
+#include "windows/main_window_template.h"
+#include "windows/quote_window_template.h"
+#include "windows/shop_stock_template.h"
+
+namespace lz::shop {
+namespace {
+
+using namespace windows;
+using actions::OpenQuote;
+
+// Today as the quote number writes it, "20261208", from the C library's clock.
+std::string todayDigits() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%Y%m%d", &local);
+    return text;
+}
+
+std::string fileText(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string pdfText(const std::string& path) {
+    QProcess process;
+    process.start("pdftotext", {"-enc", "UTF-8", QString::fromStdString(path), "-"});
+    if (!process.waitForFinished(30'000) || process.exitCode() != 0) {
+        ADD_FAILURE() << "pdftotext failed; it comes with poppler-utils (scripts/install-deps.sh)";
+        return {};
+    }
+    return process.readAllStandardOutput().toStdString();
+}
+
+class QuoteWindow : public test::MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        ui::FileDialogs::setResponder([this](const ui::SaveFileRequest& request) {
+            offeredNames_.push_back(request.suggestedName);
+            return savedFile_;
+        });
+        main_ = openMainWindow();
+        ASSERT_NE(main_, nullptr);
+        ASSERT_NE(ShopSession::instance().file(), nullptr);
+    }
+    void TearDown() override {
+        actions::setQuotePreviewResponder({});
+        ui::FileDialogs::setResponder({});
+        MainWindowTest::TearDown();
+        QApplication::processEvents();
+    }
+
+    // The shop stocks NSK's 6205-2RS (catalogue row 466) at 32.50 yuan.
+    static void stockOneBearing() {
+        StockLine line;
+        line.sourceLine = 2;
+        line.designation = "6205DDU";
+        line.brand = "NSK";
+        line.quantity = 10;
+        line.priceFen = 3250;
+        line.match = MatchState::Matched;
+        line.bh = 466;
+        ASSERT_TRUE(ShopSession::instance().file()->importLines({line}, "库存.csv").ok);
+        ShopSession::instance().changed();
+    }
+
+    static QMenu* menu(const ui::Window& window, std::string_view name) {
+        return qobject_cast<QMenu*>(window.widgetForTesting(name));
+    }
+    // By its caption: the menu's other items may come and go.
+    static void chooseMenuItem(const ui::Window& window, std::string_view name,
+                               const QString& caption) {
+        for (QAction* action : menu(window, name)->actions()) {
+            if (action->text() == caption) {
+                action->trigger();
+                return;
+            }
+        }
+        FAIL() << "no menu item " << caption.toStdString() << " in " << name;
+    }
+    static ui::Window* window(std::string_view name) {
+        return ui::WindowManager::instance().find(name);
+    }
+    static void click(ui::Window& window, std::string_view button) {
+        QTest::mouseClick(window.widgetForTesting(button), Qt::LeftButton);
+    }
+    // The text of a box replaced as a person does: select all, type.
+    static void type(ui::Window& window, std::string_view box, std::string_view text) {
+        QWidget* target = window.widgetForTesting(box);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(target, Qt::Key_Delete);
+        for (const QChar c : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))) {
+            if (c.unicode() < 0x80) {
+                QTest::keyClick(target, c.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown, QString(c),
+                                    Qt::NoModifier);
+            }
+        }
+    }
+    // The text of a box replaced at once, as a paste or an input method does it.
+    static void replaceAtOnce(ui::Window& window, std::string_view box, std::string_view text) {
+        QWidget* target = window.widgetForTesting(box);
+        QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown,
+                            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                            Qt::NoModifier);
+        ASSERT_EQ(window.text(box), text);
+    }
+    static void choose(ui::Window& window, std::string_view box, int index) {
+        auto* combo = qobject_cast<QComboBox*>(window.widgetForTesting(box));
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+    // Ctrl+Q where a person presses it: in the window, its list having the focus.
+    static void pressCtrlQ(ui::Window& window, std::string_view list) {
+        QWidget* top = window.widgetForTesting();
+        top->activateWindow();
+        QApplication::setActiveWindow(top);
+        QWidget* focus = window.widgetForTesting(list);
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Q, Qt::ControlModifier);
+    }
+    // The rows of the bearing list with these catalogue rows, in this order.
+    void listBearings(const char* ids) {
+        query::fillBearingList(
+            *main_, std::string("select * from bearing where bh in (") + ids + ") order by bh");
+    }
+    // The quote's lines as the window lists them, the cells joined with '|'.
+    static std::vector<std::string> lines(const ui::Window& quote) {
+        return rowsOf(quote, kQuoteLines, kLineColumnCount);
+    }
+    static std::vector<std::string> sums(const ui::Window& quote) {
+        return {quote.text(kQuoteSubtotal), quote.text(kQuoteTax), quote.text(kQuoteTotal)};
+    }
+    std::vector<std::string> boxTexts() const {
+        std::vector<std::string> texts;
+        for (const ui::BoxRequest& box : boxes_) {
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+    // The number of the n-th quote of today.
+    static std::string numberOfToday(int n) {
+        char counter[8];
+        std::snprintf(counter, sizeof counter, "-%03d", n);
+        return todayDigits() + counter;
+    }
+
+    ui::Window* main_ = nullptr;
+    std::optional<std::string> savedFile_;
+    std::vector<std::string> offeredNames_;
+};
+
+TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
+    stockOneBearing();
+
+    // The bearing list: NSK 6205 (row 463), not stocked: the price list's price with tax,
+    // 32.4207, as the reference price 32.42.
+    listBearings("463, 466");
+    main_->selectRow("超级列表框_主窗口", 0);
+    chooseMenuItem(*main_, "右键", "加入报价单");
+    ui::Window* quote = window(kQuoteWindowName);
+    ASSERT_NE(quote, nullptr) << "the window opens with the first line";
+    // NSK 6205-2RS (row 466), stocked: the shop's price. By Ctrl+Q this time.
+    main_->selectRow("超级列表框_主窗口", 1);
+    pressCtrlQ(*main_, "超级列表框_主窗口");
+
+    // The imported price list: NSK 6205ZZC3 at 39.29 / 45.9693.
+    main_->setCurrentPage(kMainPages, 1);
+    query::fillImportedPriceList(*main_, "select * from prjk where ID = 10543");
+    main_->selectRow("超级列表框_主窗口1", 0);
+    chooseMenuItem(*main_, "右键1", "加入报价单");
+
+    // The 本店库存 window's line.
+    main_->setCurrentPage(kMainPages, 0);
+    chooseMenuItem(*main_, "右键", "本店库存");
+    ui::Window* stock = window(kShopStockWindowName);
+    ASSERT_NE(stock, nullptr);
+    stock->selectRow(kShopStockList, 0);
+    chooseMenuItem(*stock, kShopStockMenu, "加入报价单");
+
+    EXPECT_EQ(lines(*quote), (std::vector<std::string>{
+                                 "6205|6205|NSK||套|32.42|参考价||||",
+                                 "6205-2RS|6205-2RS|NSK||套|32.50|本店价||||",
+                                 "6205ZZC3|6205ZZC3|NSK||套|45.97|参考价||||",
+                                 "6205DDU|6205DDU|NSK||套|32.50|本店价||||",
+                             }));
+    EXPECT_EQ(quote->selectedRow(kQuoteLines), 3) << "the line added is selected";
+    EXPECT_EQ(quote->text(kLineOfferedModel), "6205DDU");
+    EXPECT_EQ(sums(*quote), (std::vector<std::string>{"合计：0.00", "税额：0.00", "总额：0.00"}));
+
+    // Quantities typed into the selected line's box; the last line deleted.
+    click(*quote, kDeleteLineButton);
+    const char* quantities[] = {"4", "2", "1"};
+    for (int row = 0; row < 3; ++row) {
+        quote->selectRow(kQuoteLines, row);
+        type(*quote, kLineQuantity, quantities[row]);
+    }
+    EXPECT_EQ(lines(*quote), (std::vector<std::string>{
+                                 "6205|6205|NSK|4|套|32.42|参考价|129.68|||",
+                                 "6205-2RS|6205-2RS|NSK|2|套|32.50|本店价|65.00|||",
+                                 "6205ZZC3|6205ZZC3|NSK|1|套|45.97|参考价|45.97|||",
+                             }));
+    EXPECT_EQ(sums(*quote),
+              (std::vector<std::string>{"合计：240.65", "税额：0.00", "总额：240.65"}));
+
+    // A negative quantity is refused, said in red, and the line keeps its 4.
+    quote->selectRow(kQuoteLines, 0);
+    replaceAtOnce(*quote, kLineQuantity, "-1");
+    EXPECT_EQ(quote->text(kQuoteProblem), "数量不能为负数");
+    EXPECT_EQ(quote->cellText(kQuoteLines, 0, kAmountColumn), "129.68");
+    type(*quote, kLineQuantity, "40");
+    EXPECT_EQ(quote->text(kQuoteProblem), "");
+    EXPECT_EQ(quote->cellText(kQuoteLines, 0, kAmountColumn), "1296.80");
+    type(*quote, kLineQuantity, "4");
+    // A price typed by hand is no longer the reference price.
+    quote->selectRow(kQuoteLines, 2);
+    type(*quote, kLineUnitPrice, "45");
+    EXPECT_EQ(quote->cellText(kQuoteLines, 2, kPriceSourceColumn), "");
+    EXPECT_EQ(quote->cellText(kQuoteLines, 2, kAmountColumn), "45.00");
+    type(*quote, kLineUnitPrice, "45.97");
+
+    // Without tax: 13 % of 240.65 is 31.2845, rounded to 31.28; then freight and a discount.
+    choose(*quote, kQuoteTaxBasis, kExcludingTaxItem);
+    EXPECT_EQ(sums(*quote),
+              (std::vector<std::string>{"合计：240.65", "税额：31.28", "总额：271.93"}));
+    type(*quote, kQuoteFreight, "15");
+    type(*quote, kQuoteAdjustment, "-6.93");
+    EXPECT_EQ(sums(*quote),
+              (std::vector<std::string>{"合计：240.65", "税额：31.28", "总额：280.00"}));
+    // A discount beyond the total is refused.
+    replaceAtOnce(*quote, kQuoteAdjustment, "-1000");
+    EXPECT_EQ(quote->text(kQuoteProblem), "总额不能为负数，请检查调整金额");
+    EXPECT_EQ(quote->text(kQuoteTotal), "总额：280.00");
+    type(*quote, kQuoteAdjustment, "-6.93");
+    type(*quote, kQuoteCustomer, "甲机械厂");
+    type(*quote, kQuoteContact, "王工");
+
+    // The print preview: shown, with its page, and ended by the test.
+    int previewPages = -1;
+    bool previewShown = false;
+    actions::setQuotePreviewResponder([&](QPrintPreviewDialog& dialog) {
+        previewShown = dialog.isVisible();
+        auto* preview = dialog.findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        preview->updatePreview();
+        previewPages = preview->pageCount();
+    });
+    click(*quote, kQuotePreviewButton);
+    EXPECT_TRUE(previewShown);
+    EXPECT_EQ(previewPages, 1);
+    EXPECT_EQ(quote->text(kQuoteNumber), numberOfToday(1)) << "kept before it was printed";
+
+    // The PDF, read back as text.
+    savedFile_ = (home_.path() / "报价单.pdf").string();
+    click(*quote, kQuotePdfButton);
+    EXPECT_EQ(offeredNames_.back(), "报价单-" + numberOfToday(1) + ".pdf");
+    const std::string text = pdfText(*savedFile_);
+    for (const char* expected : {"甲机械厂", "金额", "合计", "6205ZZC3", "280.00"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << " in\n" << text;
+    }
+
+    // The CSV: the quote's table with the export's rules ("-6.93" would be a formula).
+    savedFile_ = (home_.path() / "报价单.csv").string();
+    click(*quote, kQuoteExportButton);
+    EXPECT_EQ(fileText(*savedFile_),
+              "\xEF\xBB\xBF"
+              "序号,询价型号,报价型号,品牌,数量,单位,单价,金额,货期,备注\r\n"
+              "1,6205,6205,NSK,4,套,32.42,129.68,,参考价\r\n"
+              "2,6205-2RS,6205-2RS,NSK,2,套,32.50,65.00,,\r\n"
+              "3,6205ZZC3,6205ZZC3,NSK,1,套,45.97,45.97,,\r\n"
+              ",,,,,,合计,240.65,,\r\n"
+              ",,,,,,税额（13%）,31.28,,\r\n"
+              ",,,,,,运费,15.00,,\r\n"
+              ",,,,,,调整,'-6.93,,\r\n"
+              ",,,,,,总额,280.00,,\r\n"
+              ",,,,,,大写,贰佰捌拾元整,,\r\n");
+    EXPECT_TRUE(boxes_.empty()) << boxTexts().front();
+}
+
+}  // namespace
+}  // namespace lz::shop
