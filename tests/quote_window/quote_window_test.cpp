@@ -40,13 +40,14 @@ namespace {
 using namespace windows;
 using actions::OpenQuote;
 
-// Today as the quote number writes it, "20261208", from the C library's clock.
-std::string todayDigits() {
+// Today by the C library's clock: "%Y%m%d" as the quote number writes it, "20261208";
+// "%Y-%m-%d" as the window shows the date.
+std::string today(const char* format) {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
     char text[16];
-    std::strftime(text, sizeof text, "%Y%m%d", &local);
+    std::strftime(text, sizeof text, format, &local);
     return text;
 }
 
@@ -180,7 +181,7 @@ protected:
     static std::string numberOfToday(int n) {
         char counter[8];
         std::snprintf(counter, sizeof counter, "-%03d", n);
-        return todayDigits() + counter;
+        return today("%Y%m%d") + counter;
     }
 
     ui::Window* main_ = nullptr;
@@ -272,6 +273,13 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
     type(*quote, kQuoteAdjustment, "-6.93");
     type(*quote, kQuoteCustomer, "甲机械厂");
     type(*quote, kQuoteContact, "王工");
+    // Kept a moment after the last key, without any button: the window may be closed now.
+    QTest::qWait(OpenQuote::kKeepDelayMs + 300);
+    const auto kept = listQuotes(*ShopSession::instance().file());
+    ASSERT_TRUE(kept && kept->size() == 1u);
+    EXPECT_EQ(kept->front().customer, "甲机械厂");
+    EXPECT_EQ(kept->front().total, 28000);
+    EXPECT_EQ(quote->text(kQuoteNumber), numberOfToday(1));
 
     // The print preview: shown, with its page, and ended by the test.
     int previewPages = -1;
@@ -286,7 +294,7 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
     click(*quote, kQuotePreviewButton);
     EXPECT_TRUE(previewShown);
     EXPECT_EQ(previewPages, 1);
-    EXPECT_EQ(quote->text(kQuoteNumber), numberOfToday(1)) << "kept before it was printed";
+    EXPECT_EQ(quote->text(kQuoteNumber), numberOfToday(1));
 
     // The PDF, read back as text.
     savedFile_ = (home_.path() / "报价单.pdf").string();
@@ -313,6 +321,124 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
               ",,,,,,总额,280.00,,\r\n"
               ",,,,,,大写,贰佰捌拾元整,,\r\n");
     EXPECT_TRUE(boxes_.empty()) << boxTexts().front();
+}
+
+// Rows of the 型号助手 by Ctrl+Q; the kept quotes listed, opened, copied (the copy is a quote
+// of its own) and deleted after asking; the shop's header set once; and all of it still
+// there when the program starts again on the same shop file.
+TEST_F(QuoteWindow, KeptQuotesOpenCopyDeleteAndOutliveARestart) {
+    listBearings("463");
+    main_->selectRow("超级列表框_主窗口", 0);
+    chooseMenuItem(*main_, "右键", "加入报价单");
+    ui::Window* quote = window(kQuoteWindowName);
+    ASSERT_NE(quote, nullptr);
+    type(*quote, kQuoteCustomer, "甲机械厂");
+    type(*quote, kLineQuantity, "3");
+    EXPECT_EQ(quote->text(kQuoteTotal), "总额：97.26");
+
+    // 新建 keeps the quote and begins an empty one.
+    click(*quote, kQuoteNewButton);
+    EXPECT_EQ(quote->rowCount(kQuoteLines), 0);
+    EXPECT_EQ(quote->text(kQuoteCustomer), "");
+    EXPECT_EQ(quote->text(kQuoteNumber), "");
+    EXPECT_EQ(quote->text(kQuoteValidDays), "7");
+    EXPECT_EQ(quote->text(kQuoteTaxRate), "13");
+    EXPECT_EQ(quote->text(kQuoteTaxBasis), "含税");
+
+    // From the 型号助手, by Ctrl+Q: the NSK 6205DDU is the shop's NSK 6205-2RS.
+    chooseMenuItem(*main_, "右键", "按任意型号查找…");
+    ui::Window* assistant = window("designation_assistant");
+    ASSERT_NE(assistant, nullptr);
+    assistant->setText("编辑框_型号", "6205DDU");
+    QDeadlineTimer deadline(5000);
+    while (assistant->rowCount("超级列表框_型号助手") == 0 && !deadline.hasExpired()) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    assistant->selectRow("超级列表框_型号助手", 1);  // row 0 is the group's heading
+    pressCtrlQ(*assistant, "超级列表框_型号助手");
+    EXPECT_EQ(lines(*quote), (std::vector<std::string>{"6205-2RS|6205-2RS|NSK||套||||||"}));
+    type(*quote, kQuoteCustomer, "乙贸易公司");
+    type(*quote, kQuoteNote, "含运费");
+
+    // The shop's header, set once.
+    click(*quote, kQuoteShopButton);
+    ui::Window* header = window(kShopHeaderWindowName);
+    ASSERT_NE(header, nullptr);
+    type(*header, kShopHeaderName, "翎轴轴承商行");
+    type(*header, kShopHeaderPhone, "0371-12345678");
+    click(*header, kShopHeaderSaveButton);
+    EXPECT_EQ(window(kShopHeaderWindowName), nullptr);
+
+    // 历史报价单: the newest first.
+    click(*quote, kQuoteHistoryButton);
+    ui::Window* history = window(kQuoteHistoryWindowName);
+    ASSERT_NE(history, nullptr);
+    const std::string one = numberOfToday(1);
+    const std::string two = numberOfToday(2);
+    const std::string three = numberOfToday(3);
+    EXPECT_EQ(rowsOf(*history, kHistoryList, 5),
+              (std::vector<std::string>{two + "|" + today("%Y-%m-%d") + "|乙贸易公司|1|0.00",
+                                        one + "|" + today("%Y-%m-%d") + "|甲机械厂|1|97.26"}));
+
+    // A copy of the first: a new number, the same lines, a quote of its own.
+    history->selectRow(kHistoryList, 1);
+    click(*history, kHistoryCopyButton);
+    EXPECT_EQ(window(kQuoteHistoryWindowName), nullptr);
+    EXPECT_EQ(quote->text(kQuoteNumber), three);
+    EXPECT_EQ(quote->text(kQuoteCustomer), "甲机械厂");
+    EXPECT_EQ(lines(*quote),
+              (std::vector<std::string>{"6205|6205|NSK|3|套|32.42|参考价|97.26|||"}));
+    quote->selectRow(kQuoteLines, 0);
+    type(*quote, kLineQuantity, "5");
+    click(*quote, kQuoteHistoryButton);
+    history = window(kQuoteHistoryWindowName);
+    ASSERT_NE(history, nullptr);
+    ShopFile& file = *ShopSession::instance().file();
+    EXPECT_EQ(loadQuote(file, one).quote.lines.at(0).quantity, 3) << "the original as it was";
+    EXPECT_EQ(loadQuote(file, three).quote.lines.at(0).quantity, 5);
+
+    // Deleting asks first; "否" keeps the quote.
+    answer_ = ui::BoxAnswer::No;
+    history->selectRow(kHistoryList, 2);
+    ASSERT_EQ(history->cellText(kHistoryList, 2, 0), one);
+    click(*history, kHistoryDeleteButton);
+    EXPECT_EQ(boxTexts(),
+              (std::vector<std::string>{"删除报价单 " + one + "（甲机械厂）？\n删除后不能恢复。"}));
+    EXPECT_EQ(boxes_.back().buttons, ui::BoxButtons::YesNo);
+    EXPECT_EQ(history->rowCount(kHistoryList), 3);
+    EXPECT_EQ(loadQuote(file, one).status, QuoteLookup::Found);
+    answer_ = ui::BoxAnswer::Yes;
+    click(*history, kHistoryDeleteButton);
+    EXPECT_EQ(history->rowCount(kHistoryList), 2);
+    EXPECT_EQ(loadQuote(file, one).status, QuoteLookup::NotFound);
+    click(*history, kHistoryCloseButton);
+
+    // The program ends and starts again on the same shop file.
+    ui::WindowManager::instance().closeAll();
+    QApplication::processEvents();
+    main_ = openMainWindow();
+    ASSERT_NE(main_, nullptr);
+    chooseMenuItem(*main_, "右键", "报价单…");
+    quote = window(kQuoteWindowName);
+    ASSERT_NE(quote, nullptr);
+    EXPECT_EQ(quote->rowCount(kQuoteLines), 0) << "a new run begins with a new quote";
+    click(*quote, kQuoteHistoryButton);
+    history = window(kQuoteHistoryWindowName);
+    ASSERT_NE(history, nullptr);
+    ASSERT_EQ(history->rowCount(kHistoryList), 2);
+    history->selectRow(kHistoryList, 1);
+    ASSERT_EQ(history->cellText(kHistoryList, 1, 0), two);
+    click(*history, kHistoryOpenButton);
+    EXPECT_EQ(quote->text(kQuoteNumber), two);
+    EXPECT_EQ(quote->text(kQuoteCustomer), "乙贸易公司");
+    EXPECT_EQ(quote->text(kQuoteNote), "含运费");
+    EXPECT_EQ(lines(*quote), (std::vector<std::string>{"6205-2RS|6205-2RS|NSK||套||||||"}));
+    click(*quote, kQuoteShopButton);
+    header = window(kShopHeaderWindowName);
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(header->text(kShopHeaderName), "翎轴轴承商行");
+    EXPECT_EQ(header->text(kShopHeaderPhone), "0371-12345678");
+    click(*header, kShopHeaderCancelButton);
 }
 
 }  // namespace
