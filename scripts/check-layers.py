@@ -41,6 +41,9 @@ MAY_INCLUDE = {
     # The unit price a quote proposes: the shop's stock, else the price lists.
     "shop/pricing": {"shop", "shop/store", "shop/matching", "designation", "catalogue"},
     "shop/import": {"shop", "shop/store", "shop/matching", "designation", "catalogue"},
+    # A quote from a customer's enquiry list: read as stock lists are, matched, priced.
+    "shop/enquiry": {"shop", "shop/store", "shop/matching", "shop/pricing", "shop/import",
+                     "designation", "catalogue"},
     "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "windows", "ui",
                      "designation", "catalogue", "query/table_text"},
     "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "cli",

@@ -4,41 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
-#include "catalogue/catalogue_database.h"
-#include "catalogue/image/catalogue_image.h"
-#include "shop/matching/stock_matcher.h"
-#include "shop/pricing/reference_prices.h"
+#include "tests/shop/shipped_prices.h"
 
 namespace lz::shop {
 namespace {
 
-struct ShippedPrices {
-    std::unique_ptr<StockMatcher> matcher;
-    std::unique_ptr<ReferencePrices> prices;
-};
-
-const ShippedPrices& shipped() {
-    static const ShippedPrices* const built = [] {
-        auto* result = new ShippedPrices;
-        catalogue::CatalogueDatabase database;
-        if (!database.openImage(catalogue::catalogueImage())) {
-            return result;
-        }
-        auto matcher = StockMatcher::build(database);
-        if (!matcher) {
-            return result;
-        }
-        result->matcher = std::make_unique<StockMatcher>(std::move(*matcher));
-        auto prices = ReferencePrices::build(database, *result->matcher);
-        if (prices) {
-            result->prices = std::make_unique<ReferencePrices>(std::move(*prices));
-        }
-        return result;
-    }();
-    return *built;
+const test::ShippedPrices& shipped() {
+    return test::shippedPrices();
 }
 
 StockLine stocked(const char* designation, const char* brand, std::optional<std::int64_t> bh,
