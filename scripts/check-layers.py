@@ -38,7 +38,12 @@ MAY_INCLUDE = {
     "shop": {"designation", "catalogue"},
     "shop/store": {"shop", "designation", "catalogue"},
     "shop/matching": {"shop", "shop/store", "designation", "catalogue"},
+    # The unit price a quote proposes: the shop's stock, else the price lists.
+    "shop/pricing": {"shop", "shop/store", "shop/matching", "designation", "catalogue"},
     "shop/import": {"shop", "shop/store", "shop/matching", "designation", "catalogue"},
+    # A quote from a customer's enquiry list: read as stock lists are, matched, priced.
+    "shop/enquiry": {"shop", "shop/store", "shop/matching", "shop/pricing", "shop/import",
+                     "designation", "catalogue"},
     "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "windows", "ui",
                      "designation", "catalogue", "query/table_text"},
     "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "cli",
@@ -51,7 +56,7 @@ MAY_INCLUDE = {
 # Folders (or subfolders) whose files must not reach Qt at all, directly or through ours.
 QT_FREE = [
     "catalogue", "designation", "cli", "query/sql", "query/table_text", "query/sizes",
-    "shop/store", "shop/quote", "shop/matching",
+    "shop/store", "shop/quote", "shop/matching", "shop/pricing",
 ]
 
 
