@@ -5,6 +5,7 @@ The layers, from the top down:
 
     app → query, content, shop/actions → windows → ui → catalogue
     app → shop/actions → shop/import → shop/matching → shop/store → designation → catalogue
+    shop/actions → shop/enquiry → shop/pricing → shop/matching
     query → shop/store
     cli → the Qt-free parts of query, designation, catalogue
     shop/tool → cli, shop/import, shop/matching, shop/store
@@ -44,8 +45,9 @@ MAY_INCLUDE = {
     # A quote from a customer's enquiry list: read as stock lists are, matched, priced.
     "shop/enquiry": {"shop", "shop/store", "shop/matching", "shop/pricing", "shop/import",
                      "designation", "catalogue"},
-    "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "windows", "ui",
-                     "designation", "catalogue", "query/table_text"},
+    "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "shop/pricing",
+                     "shop/enquiry", "windows", "ui", "designation", "catalogue",
+                     "query/table_text"},
     "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "cli",
                   "query/table_text", "designation", "catalogue"},
     "app": {"query", "content", "shop/*", "windows", "ui", "catalogue", "designation"},

@@ -98,15 +98,11 @@ void openMeasuredBearingPicture(Window& assistant, const EventArgs&) {
 
 // "加入报价单" of the 型号助手: the selected bearing of the page shown.
 void addAssistantBearingToQuote(Window& assistant, const EventArgs&) {
-    Window* mainWindow = ui::WindowManager::instance().find(windows::kMainWindowName);
-    if (mainWindow == nullptr) {
-        return;
-    }
     const std::optional<std::int32_t> bh =
         assistant.currentPage(windows::kAssistantPages) == windows::kByDesignationPage
             ? query::selectedAssistantBearing(assistant)
             : query::selectedMeasuredBearing(assistant);
-    shop::actions::addBearingToQuote(mainWindow->database(query::kCatalogueConnection), bh);
+    shop::actions::addBearingToQuote(bh);
 }
 
 void showAssistantMenu(Window& assistant, const EventArgs&) {

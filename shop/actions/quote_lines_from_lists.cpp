@@ -60,7 +60,7 @@ void addMainWindowRowToQuote(ui::Window& mainWindow) {
         OfferedBearing offered;
         if (fields.bh >= 0) {
             const std::string id = mainWindow.cellText(fields.list, row, fields.bh);
-            std::int64_t bh = 0;
+            std::int32_t bh = 0;
             const auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), bh);
             if (error == std::errc{} && end == id.data() + id.size()) {
                 offered.bh = bh;
@@ -70,19 +70,18 @@ void addMainWindowRowToQuote(ui::Window& mainWindow) {
         offered.brand = mainWindow.cellText(fields.list, row, fields.brand);
         offered.listPriceWithoutTax = priceCell(mainWindow, fields, row, fields.priceWithoutTax);
         offered.listPriceWithTax = priceCell(mainWindow, fields, row, fields.priceWithTax);
-        addLineToQuote(proposedLine(mainWindow.database(windows::kMainCatalogueConnection), offered,
-                                    OpenQuote::instance().quote().taxBasis));
+        addLineToQuote(proposedLine(offered, OpenQuote::instance().quote().taxBasis));
         return;
     }
 }
 
-void addBearingToQuote(catalogue::CatalogueDatabase& database, std::optional<std::int32_t> bh) {
+void addBearingToQuote(std::optional<std::int32_t> bh) {
     if (!bh) {
         return;
     }
     OfferedBearing offered;
     offered.bh = *bh;
-    addLineToQuote(proposedLine(database, offered, OpenQuote::instance().quote().taxBasis));
+    addLineToQuote(proposedLine(offered, OpenQuote::instance().quote().taxBasis));
 }
 
 void addStockRowToQuote(ui::Window& stockWindow) {

@@ -7,28 +7,25 @@
 #include "shop/quote/quote.h"
 #include "shop/store/stock_line.h"
 
-namespace lz::catalogue {
-class CatalogueDatabase;
-}
-
 namespace lz::shop::actions {
 
-// What a list row offers: the catalogue row when it names one, and its texts.
+// What a list row offers: a row of the bearing table, or a designation and brand with the
+// price list's own prices (a row of a price list).
 struct OfferedBearing {
-    std::optional<std::int64_t> bh;
-    std::string designation;  // empty: the catalogue row's new designation
-    std::string brand;        // empty: the catalogue row's brand
-    // A row of a price list carries its own price, excluding and including tax.
+    std::optional<std::int32_t> bh;
+    std::string designation;
+    std::string brand;
     std::optional<Fen> listPriceWithoutTax;
     std::optional<Fen> listPriceWithTax;
 };
 
-// The line "加入报价单" makes of it, priced for a quote on `basis`: the shop's price if the
-// shop stocks the bearing ("本店价"), else the price list's reference price ("参考价": the
-// row's own, or the imported price list's for the bearing's designation and brand), else
-// none. The customer's model is the designation offered, to be changed as asked.
-QuoteLine proposedLine(catalogue::CatalogueDatabase& database, const OfferedBearing& offered,
-                       TaxBasis basis);
+// The line "加入报价单" makes of it, priced for a quote on `basis` (shop/pricing): the shop's
+// price if the shop stocks the bearing ("本店价"), else the price list's reference price
+// ("参考价"; a price list's row its own), else none. A catalogue row is offered in its
+// maker's writing (NSK's 6205-2RS as "6205DDU"), as a quote from an enquiry offers it; the
+// 询价型号 starts as the designation offered, for the counter to change to the customer's
+// words. Without the catalogue's price lists (not readable whole) the line has no price.
+QuoteLine proposedLine(const OfferedBearing& offered, TaxBasis basis);
 
 // The line of a line of the shop's stock: its designation as the shop writes it, its
 // brand, its price as the shop's.

@@ -8,10 +8,6 @@
 
 class QPrintPreviewDialog;
 
-namespace lz::catalogue {
-class CatalogueDatabase;
-}
-
 namespace lz::ui {
 class Window;
 struct EventArgs;
@@ -51,7 +47,7 @@ bool addLineToQuote(QuoteLine line);
 // (轴承, 进口价格 or 国产价格). Nothing without a selected row.
 void addMainWindowRowToQuote(ui::Window& mainWindow);
 // Of the 型号助手: the selected bearing (`bh`, as the assistant's list gives it).
-void addBearingToQuote(catalogue::CatalogueDatabase& database, std::optional<std::int32_t> bh);
+void addBearingToQuote(std::optional<std::int32_t> bh);
 // Of the 本店库存 window: the selected stock line.
 void addStockRowToQuote(ui::Window& stockWindow);
 

@@ -27,6 +27,7 @@
 #include "shop/store/quote_store.h"
 #include "shop/store/shop_session.h"
 #include "tests/app_support/main_window_fixture.h"
+#include "tests/shop/fixture_files.h"
 #include "ui/file_dialogs.h"
 #include "ui/window.h"
 #include "ui/window_manager.h"
@@ -68,13 +69,17 @@ std::string pdfText(const std::string& path) {
     return process.readAllStandardOutput().toStdString();
 }
 
-class QuoteWindow : public test::MainWindowTest {
+class QuoteWindow : public lz::test::MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
         ui::FileDialogs::setResponder([this](const ui::SaveFileRequest& request) {
             offeredNames_.push_back(request.suggestedName);
             return savedFile_;
+        });
+        ui::FileDialogs::setOpenResponder([this](const ui::OpenFileRequest& request) {
+            offeredNames_.push_back(request.caption);
+            return chosenFile_;
         });
         main_ = openMainWindow();
         ASSERT_NE(main_, nullptr);
@@ -83,6 +88,7 @@ protected:
     void TearDown() override {
         actions::setQuotePreviewResponder({});
         ui::FileDialogs::setResponder({});
+        ui::FileDialogs::setOpenResponder({});
         MainWindowTest::TearDown();
         QApplication::processEvents();
     }
@@ -186,6 +192,7 @@ protected:
 
     ui::Window* main_ = nullptr;
     std::optional<std::string> savedFile_;
+    std::optional<std::string> chosenFile_;
     std::vector<std::string> offeredNames_;
 };
 
@@ -199,7 +206,8 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
     chooseMenuItem(*main_, "右键", "加入报价单");
     ui::Window* quote = window(kQuoteWindowName);
     ASSERT_NE(quote, nullptr) << "the window opens with the first line";
-    // NSK 6205-2RS (row 466), stocked: the shop's price. By Ctrl+Q this time.
+    // NSK 6205-2RS (row 466), stocked: the shop's price, offered in NSK's writing, 6205DDU.
+    // By Ctrl+Q this time.
     main_->selectRow("超级列表框_主窗口", 1);
     pressCtrlQ(*main_, "超级列表框_主窗口");
 
@@ -219,7 +227,7 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
 
     EXPECT_EQ(lines(*quote), (std::vector<std::string>{
                                  "6205|6205|NSK||套|32.42|参考价||||",
-                                 "6205-2RS|6205-2RS|NSK||套|32.50|本店价||||",
+                                 "6205DDU|6205DDU|NSK||套|32.50|本店价||||",
                                  "6205ZZC3|6205ZZC3|NSK||套|45.97|参考价||||",
                                  "6205DDU|6205DDU|NSK||套|32.50|本店价||||",
                              }));
@@ -236,7 +244,7 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
     }
     EXPECT_EQ(lines(*quote), (std::vector<std::string>{
                                  "6205|6205|NSK|4|套|32.42|参考价|129.68|||",
-                                 "6205-2RS|6205-2RS|NSK|2|套|32.50|本店价|65.00|||",
+                                 "6205DDU|6205DDU|NSK|2|套|32.50|本店价|65.00|||",
                                  "6205ZZC3|6205ZZC3|NSK|1|套|45.97|参考价|45.97|||",
                              }));
     EXPECT_EQ(sums(*quote),
@@ -312,7 +320,7 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
               "\xEF\xBB\xBF"
               "序号,询价型号,报价型号,品牌,数量,单位,单价,金额,货期,备注\r\n"
               "1,6205,6205,NSK,4,套,32.42,129.68,,参考价\r\n"
-              "2,6205-2RS,6205-2RS,NSK,2,套,32.50,65.00,,\r\n"
+              "2,6205DDU,6205DDU,NSK,2,套,32.50,65.00,,\r\n"
               "3,6205ZZC3,6205ZZC3,NSK,1,套,45.97,45.97,,\r\n"
               ",,,,,,合计,240.65,,\r\n"
               ",,,,,,税额（13%）,31.28,,\r\n"
@@ -345,7 +353,7 @@ TEST_F(QuoteWindow, KeptQuotesOpenCopyDeleteAndOutliveARestart) {
     EXPECT_EQ(quote->text(kQuoteTaxRate), "13");
     EXPECT_EQ(quote->text(kQuoteTaxBasis), "含税");
 
-    // From the 型号助手, by Ctrl+Q: the NSK 6205DDU is the shop's NSK 6205-2RS.
+    // From the 型号助手, by Ctrl+Q: NSK 6205DDU, unpriced here (no stock, no list price).
     chooseMenuItem(*main_, "右键", "按任意型号查找…");
     ui::Window* assistant = window("designation_assistant");
     ASSERT_NE(assistant, nullptr);
@@ -356,7 +364,7 @@ TEST_F(QuoteWindow, KeptQuotesOpenCopyDeleteAndOutliveARestart) {
     }
     assistant->selectRow("超级列表框_型号助手", 1);  // row 0 is the group's heading
     pressCtrlQ(*assistant, "超级列表框_型号助手");
-    EXPECT_EQ(lines(*quote), (std::vector<std::string>{"6205-2RS|6205-2RS|NSK||套||||||"}));
+    EXPECT_EQ(lines(*quote), (std::vector<std::string>{"6205DDU|6205DDU|NSK||套||||||"}));
     type(*quote, kQuoteCustomer, "乙贸易公司");
     type(*quote, kQuoteNote, "含运费");
 
@@ -432,13 +440,58 @@ TEST_F(QuoteWindow, KeptQuotesOpenCopyDeleteAndOutliveARestart) {
     EXPECT_EQ(quote->text(kQuoteNumber), two);
     EXPECT_EQ(quote->text(kQuoteCustomer), "乙贸易公司");
     EXPECT_EQ(quote->text(kQuoteNote), "含运费");
-    EXPECT_EQ(lines(*quote), (std::vector<std::string>{"6205-2RS|6205-2RS|NSK||套||||||"}));
+    EXPECT_EQ(lines(*quote), (std::vector<std::string>{"6205DDU|6205DDU|NSK||套||||||"}));
     click(*quote, kQuoteShopButton);
     header = window(kShopHeaderWindowName);
     ASSERT_NE(header, nullptr);
     EXPECT_EQ(header->text(kShopHeaderName), "翎轴轴承商行");
     EXPECT_EQ(header->text(kShopHeaderPhone), "0371-12345678");
     click(*header, kShopHeaderCancelButton);
+}
+
+// An enquiry list becomes a new quote: the customer's texts as written, the quantities, and
+// the lines the counter must settle marked until a bearing is named; a file that is no list
+// is said and changes nothing.
+TEST_F(QuoteWindow, AnEnquiryListStartsAQuoteWithTheLinesToSettleMarked) {
+    chooseMenuItem(*main_, "右键", "报价单…");
+    ui::Window* quote = window(kQuoteWindowName);
+    ASSERT_NE(quote, nullptr);
+    type(*quote, kQuoteCustomer, "丙矿山机械");
+
+    chosenFile_ = test::fixture("bad_empty.csv").toStdString();
+    click(*quote, kQuoteEnquiryButton);
+    EXPECT_EQ(offeredNames_, std::vector<std::string>{"从询价单导入"});
+    EXPECT_EQ(boxTexts(), std::vector<std::string>{"无法导入 " + *chosenFile_ + "：\n文件是空的"});
+    EXPECT_EQ(quote->text(kQuoteCustomer), "丙矿山机械") << "the open quote stays";
+
+    // Six lines: one with a brand glued on, one in full-width characters, one several makers
+    // have, one no catalogue knows, one of a brand that does not make it.
+    chosenFile_ = test::fixture("enquiry.xlsx").toStdString();
+    click(*quote, kQuoteEnquiryButton);
+    EXPECT_EQ(boxes_.size(), 1u);
+    EXPECT_EQ(quote->text(kQuoteCustomer), "") << "a new quote";
+    std::vector<std::string> asked;
+    for (int row = 0; row < quote->rowCount(kQuoteLines); ++row) {
+        asked.push_back(quote->cellText(kQuoteLines, row, kAskedModelColumn) + "|" +
+                        quote->cellText(kQuoteLines, row, kQuantityColumn) + "|" +
+                        quote->cellText(kQuoteLines, row, kCheckColumn));
+    }
+    EXPECT_EQ(asked, (std::vector<std::string>{"6205-2RS|10|", "NSK6206DDU|4|", "６２０７ＺＺ|2|",
+                                               "6206 2RS|20|多个匹配", "XYZ-123|1|未匹配",
+                                               "6208|3|多个匹配"}));
+    EXPECT_EQ(quote->text(kQuoteProblem),
+              "已从询价单导入 6 行；请核对：未匹配 1 行，多个匹配 2 行");
+    ShopFile& file = *ShopSession::instance().file();
+    ASSERT_EQ(listQuotes(file)->size(), 1u) << "the quote typed before, kept";
+    EXPECT_EQ(listQuotes(file)->front().customer, "丙矿山机械");
+
+    // The counter names the bearing of the unknown text: the line is settled.
+    quote->selectRow(kQuoteLines, 4);
+    type(*quote, kLineOfferedModel, "6209");
+    type(*quote, kLineBrand, "NSK");
+    EXPECT_EQ(quote->cellText(kQuoteLines, 4, kCheckColumn), "");
+    EXPECT_EQ(quote->cellText(kQuoteLines, 4, kAskedModelColumn), "XYZ-123") << "as asked";
+    EXPECT_EQ(quote->cellText(kQuoteLines, 3, kCheckColumn), "多个匹配");
 }
 
 }  // namespace
