@@ -3,9 +3,10 @@
 // above it, of a full-width search, of a web window, of the list menus, the 型号助手 with typed
 // designations, its page "按实测尺寸" with measured sizes, the import of a shop's stock list (on a
 // test fixture) with its column dialog, the 本店库存 window, the 报价单 window with its history,
-// the shop's header and the print preview, and the save dialog. Run under a real
-// display with a window manager (for example tests/ui/desktop/under_window_manager.sh); the data
-// directory is a throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
+// the shop's header, the print preview and a quote from an enquiry list, and the save dialog. Run
+// under a real display with a window manager (for example
+// tests/ui/desktop/under_window_manager.sh); the data directory is a throwaway one. Usage:
+// screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
 #include <QApplication>
@@ -26,6 +27,7 @@
 #include "query/result_list_fill.h"
 #include "shop/actions/quote_windows.h"
 #include "shop/actions/shop_windows.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/message_pump.h"
 #include "ui/window.h"
@@ -288,6 +290,16 @@ int main(int argc, char** argv) {
             shoot(out, "quote-history");
             history->close();
         }
+        // A customer's enquiry list: the lines to settle marked.
+        lz::ui::FileDialogs::setOpenResponder([](const lz::ui::OpenFileRequest&) {
+            return std::optional<std::string>(LZ_SOURCE_DIR "/tests/shop/fixtures/enquiry.xlsx");
+        });
+        lz::bindings::dispatchEvent(*quote, {kQuoteEnquiryButton, lz::ui::EventKind::Clicked, {}});
+        lz::ui::FileDialogs::setOpenResponder({});
+        quote->selectRow(kQuoteLines, 4);
+        lz::bindings::dispatchEvent(*quote,
+                                    {kQuoteLines, lz::ui::EventKind::CurrentItemChanged, {}});
+        shoot(out, "quote-from-enquiry");
         quote->close();
         settle(100);
     }
