@@ -1,5 +1,5 @@
 // The 报价单 window end to end on the real main window and the shipped catalogue: rows added
-// from four lists (menus and Ctrl+Q), quantities and the quote's figures typed into the boxes,
+// from five lists (menus and Ctrl+Q), quantities and the quote's figures typed into the boxes,
 // the sums, the print preview, the PDF read back, the CSV; the kept quotes opened, copied and
 // deleted, and a quote that outlives the shop file being closed. Files are chosen and boxes
 // answered by the test.
@@ -196,7 +196,7 @@ protected:
     std::vector<std::string> offeredNames_;
 };
 
-TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
+TEST_F(QuoteWindow, AddRowsFromFiveListsTypeQuantitiesAndPrintTheSums) {
     stockOneBearing();
 
     // The bearing list: NSK 6205 (row 463), not stocked: the price list's price with tax,
@@ -224,18 +224,26 @@ TEST_F(QuoteWindow, AddRowsFromFourListsTypeQuantitiesAndPrintTheSums) {
     ASSERT_NE(stock, nullptr);
     stock->selectRow(kShopStockList, 0);
     chooseMenuItem(*stock, kShopStockMenu, "加入报价单");
+    // The domestic price list: 洛阳's 6205 at 9.42 / 11.0214.
+    main_->setCurrentPage(kMainPages, 2);
+    query::fillDomesticPriceList(*main_, "select * from prgc where id = 11629");
+    main_->selectRow("超级列表框_主窗口2", 0);
+    chooseMenuItem(*main_, "右键2", "加入报价单");
 
     EXPECT_EQ(lines(*quote), (std::vector<std::string>{
                                  "6205|6205|NSK||套|32.42|参考价||||",
                                  "6205DDU|6205DDU|NSK||套|32.50|本店价||||",
                                  "6205ZZC3|6205ZZC3|NSK||套|45.97|参考价||||",
                                  "6205DDU|6205DDU|NSK||套|32.50|本店价||||",
+                                 "6205|6205|洛阳||套|11.02|参考价||||",
                              }));
-    EXPECT_EQ(quote->selectedRow(kQuoteLines), 3) << "the line added is selected";
-    EXPECT_EQ(quote->text(kLineOfferedModel), "6205DDU");
+    EXPECT_EQ(quote->selectedRow(kQuoteLines), 4) << "the line added is selected";
+    EXPECT_EQ(quote->text(kLineBrand), "洛阳");
     EXPECT_EQ(sums(*quote), (std::vector<std::string>{"合计：0.00", "税额：0.00", "总额：0.00"}));
 
-    // Quantities typed into the selected line's box; the last line deleted.
+    // Quantities typed into the selected line's box; the last two lines deleted.
+    click(*quote, kDeleteLineButton);
+    EXPECT_EQ(quote->selectedRow(kQuoteLines), 3) << "the line before is selected";
     click(*quote, kDeleteLineButton);
     const char* quantities[] = {"4", "2", "1"};
     for (int row = 0; row < 3; ++row) {
