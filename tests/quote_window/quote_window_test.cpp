@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "query/result_list_fill.h"
@@ -145,9 +146,13 @@ protected:
     static void replaceAtOnce(ui::Window& window, std::string_view box, std::string_view text) {
         QWidget* target = window.widgetForTesting(box);
         QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
-        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown,
-                            QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
-                            Qt::NoModifier);
+        if (text.empty()) {
+            QTest::keyClick(target, Qt::Key_Delete);
+        } else {
+            QTest::sendKeyEvent(QTest::Click, target, Qt::Key_unknown,
+                                QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())),
+                                Qt::NoModifier);
+        }
         ASSERT_EQ(window.text(box), text);
     }
     static void choose(ui::Window& window, std::string_view box, int index) {
@@ -500,6 +505,96 @@ TEST_F(QuoteWindow, AnEnquiryListStartsAQuoteWithTheLinesToSettleMarked) {
     EXPECT_EQ(quote->cellText(kQuoteLines, 4, kCheckColumn), "");
     EXPECT_EQ(quote->cellText(kQuoteLines, 4, kAskedModelColumn), "XYZ-123") << "as asked";
     EXPECT_EQ(quote->cellText(kQuoteLines, 3, kCheckColumn), "多个匹配");
+}
+
+// Each field of the quote takes what people type (full-width digits, "¥", "元", "%",
+// "天", thousands separators) and refuses the rest in red, keeping its last good value. A
+// refused text stays in its box, and said, until it is put right (typed back here, to the
+// value the quote kept); the cases run in order, each from what the one before left.
+TEST_F(QuoteWindow, EveryFieldTakesWhatItCanAndSaysWhatItCannot) {
+    using namespace std::chrono_literals;
+    chooseMenuItem(*main_, "右键", "报价单…");
+    ui::Window* quote = window(kQuoteWindowName);
+    ASSERT_NE(quote, nullptr);
+    struct Case {
+        std::string_view box;
+        std::string typed;
+        const char* problem;
+        std::function<bool(const Quote&)> holds;
+        std::string putRight = {};  // for a refused text
+    };
+    const Case cases[] = {
+        {kQuoteDate, "2026/12/8", "", [](const Quote& q) { return q.date == 2026y / 12 / 8; }},
+        {kQuoteDate, "2026-02-30", "日期无效（例如 2026-12-08）",
+         [](const Quote& q) { return q.date == 2026y / 12 / 8; }, "2026-12-08"},
+        {kQuoteDate, "2026-12-08x", "日期无效（例如 2026-12-08）",
+         [](const Quote& q) { return q.date == 2026y / 12 / 8; }, "2026-12-08"},
+        {kQuoteValidDays, "30天", "", [](const Quote& q) { return q.validDays == 30; }},
+        {kQuoteValidDays, "0", "有效期应为 1 至 365 天",
+         [](const Quote& q) { return q.validDays == 30; }, "30"},
+        {kQuoteValidDays, "366", "有效期应为 1 至 365 天",
+         [](const Quote& q) { return q.validDays == 30; }, "30"},
+        {kQuoteTaxRate, "6.5%", "", [](const Quote& q) { return q.taxRateBasisPoints == 650; }},
+        {kQuoteTaxRate, "１３", "", [](const Quote& q) { return q.taxRateBasisPoints == 1300; }},
+        {kQuoteTaxRate, "101", "税率应在 0% 至 100% 之间",
+         [](const Quote& q) { return q.taxRateBasisPoints == 1300; }, "13"},
+        {kQuoteFreight, "¥1,234.50", "", [](const Quote& q) { return q.freight == 123450; }},
+        {kQuoteFreight, "-5", "运费不能为负数", [](const Quote& q) { return q.freight == 123450; },
+         "1234.50"},
+        {kQuoteFreight, "abc", "运费不是数字", [](const Quote& q) { return q.freight == 123450; },
+         "1234.50"},
+        {kQuoteFreight, "", "", [](const Quote& q) { return q.freight == 0; }},
+        {kQuoteAdjustment, "－３元", "", [](const Quote& q) { return q.adjustment == -300; }},
+        {kQuoteAdjustment, "-3.01", "总额不能为负数，请检查调整金额",
+         [](const Quote& q) { return q.adjustment == -300; }, "-3"},
+        {kQuoteContact, "王工", "", [](const Quote& q) { return q.contact == "王工"; }},
+        {kQuoteQuotedBy, std::string(201, 'x'), "文字过长（最多 200 字）",
+         [](const Quote& q) { return q.quotedBy.empty(); }, ""},
+        {kQuoteQuotedBy, std::string(200, 'x'), "",
+         [](const Quote& q) { return q.quotedBy.size() == 200; }},
+    };
+    // A discount needs a total to come off: one line of 3 × 1.00, all of it taken off by
+    // "－３元", a fen more refused.
+    OpenQuote::instance().change([](Quote& q) {
+        QuoteLine line;
+        line.offeredModel = "6205";
+        line.quantity = 3;
+        line.unitPrice = 100;
+        q.lines.push_back(line);
+    });
+    for (const Case& each : cases) {
+        SCOPED_TRACE(std::string(each.box) + " ← " + each.typed);
+        replaceAtOnce(*quote, each.box, each.typed);
+        EXPECT_EQ(quote->text(kQuoteProblem), each.problem);
+        EXPECT_TRUE(each.holds(OpenQuote::instance().quote()));
+        if (*each.problem != 0) {
+            replaceAtOnce(*quote, each.box, each.putRight);
+            EXPECT_EQ(quote->text(kQuoteProblem), "");
+            EXPECT_TRUE(each.holds(OpenQuote::instance().quote()));
+        }
+    }
+    EXPECT_TRUE(boxes_.empty());
+}
+
+// The window closed right after the last key: the quote is still the open one, and is kept
+// a moment later all the same.
+TEST_F(QuoteWindow, ClosingTheWindowLosesNothing) {
+    chooseMenuItem(*main_, "右键", "报价单…");
+    ui::Window* quote = window(kQuoteWindowName);
+    ASSERT_NE(quote, nullptr);
+    type(*quote, kQuoteCustomer, "丁机电公司");
+    quote->close();
+    QApplication::processEvents();
+    ASSERT_EQ(window(kQuoteWindowName), nullptr);
+    QTest::qWait(OpenQuote::kKeepDelayMs + 300);
+    const auto kept = listQuotes(*ShopSession::instance().file());
+    ASSERT_TRUE(kept && kept->size() == 1u);
+    EXPECT_EQ(kept->front().customer, "丁机电公司");
+    chooseMenuItem(*main_, "右键", "报价单…");
+    quote = window(kQuoteWindowName);
+    ASSERT_NE(quote, nullptr);
+    EXPECT_EQ(quote->text(kQuoteCustomer), "丁机电公司");
+    EXPECT_EQ(quote->text(kQuoteNumber), numberOfToday(1));
 }
 
 }  // namespace
