@@ -134,8 +134,9 @@ void deleteKeptQuote(ui::Window& history) {
     if (!deleted.ok) {
         ui::MessageBoxes::show(deleted.message, kCaption);
     } else if (OpenQuote::instance().quote().number == number) {
-        // The window no longer shows a kept quote: a new one begins.
-        OpenQuote::instance().replace(newQuoteOfToday());
+        // The window no longer shows a kept quote: a new one begins, and the deleted one is
+        // not kept again for changes it had not been kept with.
+        OpenQuote::instance().reset();
         if (ui::WindowManager::instance().find(kQuoteWindowName) != nullptr) {
             showOpenQuote();
         }

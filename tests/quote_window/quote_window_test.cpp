@@ -432,6 +432,17 @@ TEST_F(QuoteWindow, KeptQuotesOpenCopyDeleteAndOutliveARestart) {
     click(*history, kHistoryDeleteButton);
     EXPECT_EQ(history->rowCount(kHistoryList), 2);
     EXPECT_EQ(loadQuote(file, one).status, QuoteLookup::NotFound);
+    // The open quote deleted, with a change not yet kept: it stays deleted, and the window
+    // begins a new quote.
+    type(*quote, kQuoteNote, "改");
+    ASSERT_EQ(history->cellText(kHistoryList, 0, 0), three);
+    history->selectRow(kHistoryList, 0);
+    click(*history, kHistoryDeleteButton);
+    QTest::qWait(OpenQuote::kKeepDelayMs + 300);
+    EXPECT_EQ(loadQuote(file, three).status, QuoteLookup::NotFound);
+    EXPECT_EQ(history->rowCount(kHistoryList), 1);
+    EXPECT_EQ(quote->text(kQuoteNumber), "");
+    EXPECT_EQ(quote->rowCount(kQuoteLines), 0);
     click(*history, kHistoryCloseButton);
 
     // The program ends and starts again on the same shop file.
@@ -446,9 +457,9 @@ TEST_F(QuoteWindow, KeptQuotesOpenCopyDeleteAndOutliveARestart) {
     click(*quote, kQuoteHistoryButton);
     history = window(kQuoteHistoryWindowName);
     ASSERT_NE(history, nullptr);
-    ASSERT_EQ(history->rowCount(kHistoryList), 2);
-    history->selectRow(kHistoryList, 1);
-    ASSERT_EQ(history->cellText(kHistoryList, 1, 0), two);
+    ASSERT_EQ(history->rowCount(kHistoryList), 1);
+    history->selectRow(kHistoryList, 0);
+    ASSERT_EQ(history->cellText(kHistoryList, 0, 0), two);
     click(*history, kHistoryOpenButton);
     EXPECT_EQ(quote->text(kQuoteNumber), two);
     EXPECT_EQ(quote->text(kQuoteCustomer), "乙贸易公司");
