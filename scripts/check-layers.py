@@ -46,7 +46,8 @@ MAY_INCLUDE = {
                      "designation", "catalogue"},
     "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "windows", "ui",
                      "designation", "catalogue", "query/table_text"},
-    "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "cli",
+    "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "shop/pricing",
+                  "shop/enquiry", "cli",
                   "query/table_text", "designation", "catalogue"},
     "app": {"query", "content", "shop/*", "windows", "ui", "catalogue", "designation"},
     # The command line takes query/ too, but only its Qt-free files: checked apart below.
