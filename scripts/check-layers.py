@@ -5,10 +5,10 @@ The layers, from the top down:
 
     app → query, content, shop/actions → windows → ui → catalogue
     app → shop/actions → shop/import → shop/matching → shop/store → designation → catalogue
-    shop/actions → shop/enquiry → shop/pricing → shop/matching
+    shop/actions → shop/enquiry → shop/import, shop/pricing → shop/matching → shop/store
     query → shop/store
     cli → the Qt-free parts of query, designation, catalogue
-    shop/tool → cli, shop/import, shop/matching, shop/store
+    shop/tool → cli, shop/enquiry, shop/pricing, shop/import, shop/matching, shop/store
 
 Each unit (a top-level folder, or a subfolder named in MAY_INCLUDE) may include itself and the
 units it lists below; "x/*" stands for x and every unit under it. query, content and
@@ -48,7 +48,8 @@ MAY_INCLUDE = {
     "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "shop/pricing",
                      "shop/enquiry", "windows", "ui", "designation", "catalogue",
                      "query/table_text"},
-    "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "cli",
+    "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "shop/pricing",
+                  "shop/enquiry", "cli",
                   "query/table_text", "designation", "catalogue"},
     "app": {"query", "content", "shop/*", "windows", "ui", "catalogue", "designation"},
     # The command line takes query/ too, but only its Qt-free files: checked apart below.

@@ -257,9 +257,21 @@ std::size_t characters(std::string_view text) {
     return count;
 }
 
+// Whether the file has the quote tables. A file of the schema before them, opened for
+// reading only (and so never upgraded), holds no quotes and no header.
+bool hasQuoteTables(sqlite3* db) {
+    Statement select(db,
+                     "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                     "('quote', 'quote_line', 'shop_header')");
+    return select.step() == SQLITE_ROW && select.integer(0).value_or(0) == 3;
+}
+
 }  // namespace
 
 std::optional<std::vector<QuoteSummary>> listQuotes(const ShopFile& file) {
+    if (!hasQuoteTables(file.connection())) {
+        return std::vector<QuoteSummary>{};
+    }
     Statement select(file.connection(),
                      "SELECT number, quote_date, customer, line_count, total_fen FROM quote "
                      "ORDER BY quote_date DESC, substr(number, 1, 8) DESC, "
@@ -283,6 +295,10 @@ std::optional<std::vector<QuoteSummary>> listQuotes(const ShopFile& file) {
 LoadedQuote loadQuote(const ShopFile& file, std::string_view number) {
     sqlite3* db = file.connection();
     LoadedQuote loaded;
+    if (!hasQuoteTables(db)) {
+        loaded.status = QuoteLookup::NotFound;
+        return loaded;
+    }
     Statement select(db,
                      std::string("SELECT id, ") + kQuoteColumns + " FROM quote WHERE number = ?1");
     select.bind(1, trimmed(number));
@@ -421,6 +437,9 @@ QuoteWrite deleteQuote(ShopFile& file, std::string_view number) {
 }
 
 std::optional<ShopHeader> loadShopHeader(const ShopFile& file) {
+    if (!hasQuoteTables(file.connection())) {
+        return ShopHeader{};
+    }
     Statement select(file.connection(),
                      "SELECT name, phone, address, bank FROM shop_header WHERE id = 1");
     if (!select.ok()) {

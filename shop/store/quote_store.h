@@ -22,7 +22,9 @@ namespace lz::shop {
 //
 // These take the open shop file as the stock code does. A file opened for reading only
 // (ShopFile::openForReading) refuses every write with kSaveFailed and stays as it was; a
-// file that is not ours, damaged or newer never gets this far (ShopFile gives no file).
+// file that is not ours, damaged or newer never gets this far (ShopFile gives no file). A
+// file of the schema before quotes, opened for reading only (so not upgraded), reads as one
+// without quotes and without a header.
 // Quotes are small and saved often, so saving makes no backup (that would push the
 // import backups out of the ten kept); the schema upgrade that brought these tables did.
 
