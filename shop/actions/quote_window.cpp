@@ -269,8 +269,13 @@ void deleteQuoteLine(ui::Window& window) {
     if (row < 0 || static_cast<std::size_t>(row) >= OpenQuote::instance().quote().lines.size()) {
         return;
     }
-    OpenQuote::instance().change(
+    // Refused when the rest would not sum: a discount larger than what is left.
+    const std::optional<std::string> refused = OpenQuote::instance().change(
         [row](Quote& quote) { quote.lines.erase(quote.lines.begin() + row); });
+    if (refused) {
+        showProblem(window, *refused);
+        return;
+    }
     fillLines(window);
     const int rows = window.rowCount(kQuoteLines);
     if (rows > 0) {

@@ -573,6 +573,7 @@ TEST_F(QuoteWindow, EveryFieldTakesWhatItCanAndSaysWhatItCannot) {
         line.unitPrice = 100;
         q.lines.push_back(line);
     });
+    actions::showOpenQuote();
     for (const Case& each : cases) {
         SCOPED_TRACE(std::string(each.box) + " ← " + each.typed);
         replaceAtOnce(*quote, each.box, each.typed);
@@ -584,6 +585,12 @@ TEST_F(QuoteWindow, EveryFieldTakesWhatItCanAndSaysWhatItCannot) {
             EXPECT_TRUE(each.holds(OpenQuote::instance().quote()));
         }
     }
+    // With "－３元" off the 3.00, the line cannot go: the total would be below zero.
+    quote->selectRow(kQuoteLines, 0);
+    click(*quote, kDeleteLineButton);
+    EXPECT_EQ(quote->text(kQuoteProblem), "总额不能为负数，请检查调整金额");
+    EXPECT_EQ(quote->rowCount(kQuoteLines), 1);
+    EXPECT_EQ(OpenQuote::instance().quote().lines.size(), 1u);
     EXPECT_TRUE(boxes_.empty());
 }
 
