@@ -11,8 +11,8 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
-    // The shop's stock lists need readers this program does without.
-    if (lz::query_cli::asksForStock(arguments)) {
+    // The shop's stock lists and quotes need readers and PDF this program does without.
+    if (lz::query_cli::asksForShopCommand(arguments)) {
         return lz::query_cli::handOverToShopTool(argv, std::cerr);
     }
     std::ios::sync_with_stdio(false);

@@ -13,14 +13,22 @@
 
 namespace lz::query_cli {
 
-bool asksForStock(std::span<const std::string_view> arguments) {
+namespace {
+
+bool isShopCommand(std::string_view word) {
+    return word == "stock" || word == "quote";
+}
+
+}  // namespace
+
+bool asksForShopCommand(std::span<const std::string_view> arguments) {
     for (std::size_t k = 0; k < arguments.size(); ++k) {
         const std::string_view argument = arguments[k];
         if (argument == "--") {
-            return k + 1 < arguments.size() && arguments[k + 1] == "stock";
+            return k + 1 < arguments.size() && isShopCommand(arguments[k + 1]);
         }
         if (argument == "-" || !argument.starts_with('-')) {
-            return argument == "stock";
+            return isShopCommand(argument);
         }
         // The one option before a command that takes its value as the next argument.
         if (argument == "--format") {
@@ -43,7 +51,7 @@ int handOverToShopTool(char** argv, std::ostream& err) {
     }
     const int error = length > 0 ? errno : ENOENT;
     err << kProgramName << ": cannot run " << (tool.empty() ? std::string(kShopToolName) : tool)
-        << " for the stock commands: " << std::strerror(error) << '\n';
+        << " for the stock and quote commands: " << std::strerror(error) << '\n';
     return kExitCatalogueFailed;
 }
 

@@ -6,13 +6,15 @@
 
 namespace lz::query_cli {
 
-// The program the "stock" commands are handed to: it reads stock lists with Qt Core, which
-// this program does without. It stands in the same directory as this program.
+// The program the "stock" and "quote" commands are handed to: it reads stock lists with Qt
+// Core and writes PDF with Qt Gui, which this program does without. It stands in the same
+// directory as this program.
 inline constexpr std::string_view kShopToolName = "lingzhou-shop";
 
-// Whether the arguments (those after the program's name) ask for a "stock" command: the
-// first argument that is neither an option nor an option's value is "stock".
-bool asksForStock(std::span<const std::string_view> arguments);
+// Whether the arguments (those after the program's name) ask for a command of the shop
+// program: the first argument that is neither an option nor an option's value is "stock"
+// or "quote".
+bool asksForShopCommand(std::span<const std::string_view> arguments);
 
 // Runs lingzhou-shop from this program's own directory in place of this process, with the
 // same arguments and this program's name as its argv[0]. Returns only when it cannot be

@@ -7,7 +7,7 @@ constexpr std::string_view kProgramUsage =
     R"(Usage: lingzhou-query [--format table|csv|json] [--print-sql] COMMAND [ARGUMENTS]
 
 Looks up the bearing catalogue and the price lists carried inside 翎轴, with the searches
-of its window, and prints the rows found. Nothing is written to disk.
+of its window, and prints the rows found. Only "quote make" writes to disk.
 
 Commands:
   bearing TEXT    bearings whose new or old designation, inner or outer diameter or width
@@ -27,6 +27,13 @@ Commands:
                   reads a stock list and matches its lines against the catalogue, without
                   importing it ("stock check --help" tells more; run by lingzhou-shop)
   stock list      the shop's stock list, as the window's 本店库存 shows it
+  quote list      the quotes kept in the shop file, newest first
+  quote pdf NUMBER FILE
+                  writes the kept quote NUMBER as a PDF file (no display needed)
+  quote make ENQUIRY [--customer NAME] [--pdf FILE]
+                  makes a quote from a customer's enquiry list, keeps it in the shop file
+                  and prints its number; the one command that writes (run by lingzhou-shop,
+                  as are the stock commands)
 
 Options (before or after the command):
   --format FORMAT  table (the default: aligned columns for a terminal), csv (as the

@@ -5,9 +5,10 @@ The layers, from the top down:
 
     app → query, content, shop/actions → windows → ui → catalogue
     app → shop/actions → shop/import → shop/matching → shop/store → designation → catalogue
+    shop/actions → shop/enquiry → shop/import, shop/pricing → shop/matching → shop/store
     query → shop/store
     cli → the Qt-free parts of query, shop/store, designation, catalogue
-    shop/tool → cli, shop/import, shop/matching, shop/store
+    shop/tool → cli, shop/enquiry, shop/pricing, shop/import, shop/matching, shop/store
 
 Each unit (a top-level folder, or a subfolder named in MAY_INCLUDE) may include itself and the
 units it lists below; "x/*" stands for x and every unit under it. query, content and
@@ -38,10 +39,17 @@ MAY_INCLUDE = {
     "shop": {"designation", "catalogue"},
     "shop/store": {"shop", "designation", "catalogue"},
     "shop/matching": {"shop", "shop/store", "designation", "catalogue"},
+    # The unit price a quote proposes: the shop's stock, else the price lists.
+    "shop/pricing": {"shop", "shop/store", "shop/matching", "designation", "catalogue"},
     "shop/import": {"shop", "shop/store", "shop/matching", "designation", "catalogue"},
-    "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "windows", "ui",
-                     "designation", "catalogue", "query/table_text"},
-    "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "cli",
+    # A quote from a customer's enquiry list: read as stock lists are, matched, priced.
+    "shop/enquiry": {"shop", "shop/store", "shop/matching", "shop/pricing", "shop/import",
+                     "designation", "catalogue"},
+    "shop/actions": {"shop", "shop/store", "shop/matching", "shop/import", "shop/pricing",
+                     "shop/enquiry", "windows", "ui", "designation", "catalogue",
+                     "query/table_text"},
+    "shop/tool": {"shop", "shop/store", "shop/matching", "shop/import", "shop/pricing",
+                  "shop/enquiry", "cli",
                   "query/table_text", "designation", "catalogue"},
     "app": {"query", "content", "shop/*", "windows", "ui", "catalogue", "designation"},
     # The command line takes query/ too, but only its Qt-free files: checked apart below.
@@ -52,7 +60,7 @@ MAY_INCLUDE = {
 # Folders (or subfolders) whose files must not reach Qt at all, directly or through ours.
 QT_FREE = [
     "catalogue", "designation", "cli", "query/sql", "query/table_text", "query/sizes",
-    "shop/store", "shop/quote", "shop/matching",
+    "shop/store", "shop/quote", "shop/matching", "shop/pricing",
 ]
 
 

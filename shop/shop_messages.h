@@ -44,6 +44,11 @@ inline constexpr const char* kUndoFailed = "撤销失败，本店库存保持原
 inline constexpr const char* kSaveFailed = "保存失败，本店数据保持原样";
 inline constexpr const char* kReadFailed = "读取本店数据出错";
 
+// Quotes kept in the shop file.
+inline constexpr const char* kBadQuoteNumber = "单号无效（应为日期加序号，如 20261208-001）";
+inline constexpr const char* kQuoteNotFound = "没有这个单号的报价单";
+inline constexpr const char* kQuoteNumbersUsedUp = "当天的报价单号已用完";
+
 // Importing from the window.
 inline constexpr const char* kCatalogueUnavailable = "无法读取轴承数据，不能匹配本店库存";
 inline constexpr const char* kChooseALine = "请先在上面的列表中选中一行";

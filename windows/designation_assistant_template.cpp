@@ -100,6 +100,11 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
                     .name = kAssistantToBearingList,
                     .geometry = {540, 588, 136, 26},
                     .text = "列入轴承列表"}),
+            {.kind = ControlKind::Menu,
+             .name = kAssistantMenu,
+             .text = kAssistantMenu,
+             .menuItems = {{"加入报价单", "Ctrl+Q"}},
+             .hiddenTopLevel = true},
         })),
         .wiredEvents = withMeasuredSizeEvents({
             {"", ui::EventKind::Created},
@@ -108,6 +113,9 @@ const ui::WindowTemplate& designationAssistantWindowTemplate() {
             {kAssistantList, ui::EventKind::RowDoubleClicked},
             {kAssistantToBearingList, ui::EventKind::Clicked},
             {kAssistantShopStock, ui::EventKind::Clicked},
+            {kAssistantList, ui::EventKind::RightClicked},
+            {kMeasuredList, ui::EventKind::RightClicked},
+            {kAssistantMenu, ui::EventKind::ItemSelected},
         }),
     };
     return assistant;

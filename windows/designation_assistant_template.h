@@ -27,6 +27,10 @@ inline constexpr std::string_view kAssistantStatus = "标签_查找结果";
 inline constexpr std::string_view kAssistantToBearingList = "按钮_列入轴承列表";
 // Opens the 本店库存 window, as the bearing list's menu item "本店库存" does.
 inline constexpr std::string_view kAssistantShopStock = "按钮_本店库存";
+// The context menu of both pages' result lists: "加入报价单" (Ctrl+Q anywhere in the window)
+// adds the selected bearing of the page shown to the open quote.
+inline constexpr std::string_view kAssistantMenu = "右键_型号助手";
+inline constexpr int kAssistantAddToQuoteItem = 0;
 
 // How long the typed text must stay unchanged before it is looked up. A lookup with its
 // list takes a few milliseconds, less than the time between two keys even at the

@@ -53,6 +53,11 @@ const ui::WindowTemplate& shopStockWindowTemplate() {
              .name = kShopStockCloseButton,
              .geometry = {718, 476, 72, 26},
              .text = "关闭"},
+            {.kind = ControlKind::Menu,
+             .name = kShopStockMenu,
+             .text = kShopStockMenu,
+             .menuItems = {{"加入报价单", "Ctrl+Q"}},
+             .hiddenTopLevel = true},
         }),
         .wiredEvents =
             {
@@ -63,6 +68,8 @@ const ui::WindowTemplate& shopStockWindowTemplate() {
                 {kShopStockExportButton, EventKind::Clicked},
                 {kShopStockUndoButton, EventKind::Clicked},
                 {kShopStockCloseButton, EventKind::Clicked},
+                {kShopStockList, EventKind::RightClicked},
+                {kShopStockMenu, EventKind::ItemSelected},
             },
     };
     return window;

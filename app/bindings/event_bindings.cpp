@@ -16,6 +16,7 @@
 #include "query/result_list_export.h"
 #include "query/result_lists.h"
 #include "query/search_messages.h"
+#include "shop/actions/quote_windows.h"
 #include "shop/actions/shop_startup.h"
 #include "shop/actions/shop_windows.h"
 #include "ui/message_boxes.h"
@@ -25,6 +26,7 @@
 #include "windows/main_window_template.h"
 #include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
+#include "windows/quote_window_template.h"
 #include "windows/shop_stock_template.h"
 #include "windows/stock_import_template.h"
 
@@ -94,6 +96,23 @@ void openMeasuredBearingPicture(Window& assistant, const EventArgs&) {
     openPictureOfBearing(query::selectedMeasuredBearing(assistant));
 }
 
+// "加入报价单" of the 型号助手: the selected bearing of the page shown.
+void addAssistantBearingToQuote(Window& assistant, const EventArgs&) {
+    const std::optional<std::int32_t> bh =
+        assistant.currentPage(windows::kAssistantPages) == windows::kByDesignationPage
+            ? query::selectedAssistantBearing(assistant)
+            : query::selectedMeasuredBearing(assistant);
+    shop::actions::addBearingToQuote(bh);
+}
+
+void showAssistantMenu(Window& assistant, const EventArgs&) {
+    assistant.popupMenu(windows::kAssistantMenu, 3, 3);
+}
+
+void showShopStockMenu(Window& stockWindow, const EventArgs&) {
+    stockWindow.popupMenu(windows::kShopStockMenu, 3, 3);
+}
+
 namespace {
 
 constexpr std::string_view kMain = windows::kMainWindowName;
@@ -101,6 +120,9 @@ constexpr std::string_view kPicture = windows::kBearingPictureWindowName;
 constexpr std::string_view kAssistant = windows::kDesignationAssistantWindowName;
 constexpr std::string_view kShopStock = windows::kShopStockWindowName;
 constexpr std::string_view kStockImport = windows::kStockImportWindowName;
+constexpr std::string_view kQuote = windows::kQuoteWindowName;
+constexpr std::string_view kQuoteHistory = windows::kQuoteHistoryWindowName;
+constexpr std::string_view kShopHeader = windows::kShopHeaderWindowName;
 
 constexpr std::array kBindings = {
     Binding{kMain, "", EventKind::Created, -1, startUp},
@@ -246,6 +268,95 @@ constexpr std::array kBindings = {
             withoutArguments<shop::actions::runStockImport>},
     Binding{kStockImport, windows::kStockImportCancelButton, EventKind::Clicked, -1,
             withoutArguments<shop::actions::cancelStockImport>},
+    // Quotes: "加入报价单" (Ctrl+Q) from every list of bearings, and the 报价单 window.
+    Binding{kMain, "右键", EventKind::ItemSelected, 7,
+            withoutArguments<shop::actions::addMainWindowRowToQuote>},
+    Binding{kMain, "右键", EventKind::ItemSelected, 8,
+            withoutArguments<shop::actions::openQuoteWindow>},
+    Binding{kMain, "右键1", EventKind::ItemSelected, 1,
+            withoutArguments<shop::actions::addMainWindowRowToQuote>},
+    Binding{kMain, "右键2", EventKind::ItemSelected, 1,
+            withoutArguments<shop::actions::addMainWindowRowToQuote>},
+    Binding{kAssistant, windows::kAssistantList, EventKind::RightClicked, -1, showAssistantMenu},
+    Binding{kAssistant, windows::kMeasuredList, EventKind::RightClicked, -1, showAssistantMenu},
+    Binding{kAssistant, windows::kAssistantMenu, EventKind::ItemSelected,
+            windows::kAssistantAddToQuoteItem, addAssistantBearingToQuote},
+    Binding{kShopStock, windows::kShopStockList, EventKind::RightClicked, -1, showShopStockMenu},
+    Binding{kShopStock, windows::kShopStockMenu, EventKind::ItemSelected,
+            windows::kShopStockAddToQuoteItem, withoutArguments<shop::actions::addStockRowToQuote>},
+    Binding{kQuote, "", EventKind::Created, -1, withoutArguments<shop::actions::initQuoteWindow>},
+    Binding{kQuote, windows::kQuoteNewButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::startNewQuote>},
+    Binding{kQuote, windows::kQuoteHistoryButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::openQuoteHistory>},
+    Binding{kQuote, windows::kQuoteShopButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::openShopHeader>},
+    Binding{kQuote, windows::kQuoteEnquiryButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::importEnquiry>},
+    Binding{kQuote, windows::kQuotePreviewButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::previewQuote>},
+    Binding{kQuote, windows::kQuotePdfButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::saveQuoteAsPdf>},
+    Binding{kQuote, windows::kQuoteExportButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::exportQuote>},
+    Binding{kQuote, windows::kQuoteCustomer, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteContact, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteQuotedBy, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteDate, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteValidDays, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteTaxBasis, EventKind::ChoiceChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteTaxRate, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteFreight, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteAdjustment, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteNote, EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteField>},
+    Binding{kQuote, windows::kQuoteLines, EventKind::CurrentItemChanged, -1,
+            withoutArguments<shop::actions::showSelectedQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[0], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[1], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[2], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[3], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[4], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[5], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[6], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kLineEditBoxes[7], EventKind::TextChanged, -1,
+            withoutArguments<shop::actions::changeQuoteLine>},
+    Binding{kQuote, windows::kDeleteLineButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::deleteQuoteLine>},
+    Binding{kQuoteHistory, "", EventKind::Created, -1,
+            withoutArguments<shop::actions::initQuoteHistory>},
+    Binding{kQuoteHistory, windows::kHistoryList, EventKind::RowDoubleClicked, -1,
+            withoutArguments<shop::actions::openKeptQuote>},
+    Binding{kQuoteHistory, windows::kHistoryOpenButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::openKeptQuote>},
+    Binding{kQuoteHistory, windows::kHistoryCopyButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::copyKeptQuote>},
+    Binding{kQuoteHistory, windows::kHistoryDeleteButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::deleteKeptQuote>},
+    Binding{kQuoteHistory, windows::kHistoryCloseButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::closeQuoteHistory>},
+    Binding{kShopHeader, "", EventKind::Created, -1,
+            withoutArguments<shop::actions::initShopHeader>},
+    Binding{kShopHeader, windows::kShopHeaderSaveButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::saveShopHeaderFields>},
+    Binding{kShopHeader, windows::kShopHeaderCancelButton, EventKind::Clicked, -1,
+            withoutArguments<shop::actions::closeShopHeader>},
 };
 
 }  // namespace

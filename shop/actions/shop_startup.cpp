@@ -1,6 +1,7 @@
 #include "shop/actions/shop_startup.h"
 
 #include "catalogue/data_directory.h"
+#include "shop/actions/open_quote.h"
 #include "shop/actions/shop_windows.h"
 #include "shop/shop_messages.h"
 #include "shop/store/shop_session.h"
@@ -10,6 +11,9 @@ namespace lz::shop::actions {
 
 void openShopFile(const std::string& dataDirectory) {
     ShopSession& session = ShopSession::instance();
+    // The open quote belongs to the file open before, if any: keep it there first.
+    OpenQuote::instance().keepNow();
+    OpenQuote::instance().reset();
     if (!catalogue::isUsableDataDirectory(dataDirectory) ||
         !catalogue::ensureDirectory(dataDirectory)) {
         session.close();

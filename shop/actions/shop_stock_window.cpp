@@ -170,6 +170,15 @@ void closeShopStock(ui::Window& stockWindow) {
     stockWindow.close();
 }
 
+std::optional<StockLine> selectedStockLine(const ui::Window& stockWindow) {
+    const StockView& state = view();
+    const int row = stockWindow.selectedRow(kShopStockList);
+    if (row < 0 || static_cast<std::size_t>(row) >= state.shown.size()) {
+        return std::nullopt;
+    }
+    return state.lines[state.shown[static_cast<std::size_t>(row)]];
+}
+
 void refreshShopStockWindow() {
     if (ui::Window* stockWindow =
             ui::WindowManager::instance().find(windows::kShopStockWindowName)) {

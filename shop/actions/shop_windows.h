@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
+
+#include "shop/store/stock_line.h"
 
 namespace lz::ui {
 class Window;
@@ -29,6 +32,8 @@ void exportShopStock(ui::Window& stockWindow);
 // "撤销上次导入": after the user confirms, the list as it was before the last import.
 void undoLastStockImport(ui::Window& stockWindow);
 void closeShopStock(ui::Window& stockWindow);
+// The line of the selected row ("加入报价单"); none without a selected row.
+std::optional<StockLine> selectedStockLine(const ui::Window& stockWindow);
 // Reads the shop's lines again into the window, when it is open (after an import).
 void refreshShopStockWindow();
 

@@ -33,12 +33,27 @@ struct ShopHeader {
     std::string phone;    // 电话
     std::string address;  // 地址
     std::string bank;     // 开户行 (with the account, as the shop writes it)
+
+    bool operator==(const ShopHeader&) const = default;
 };
 
 inline constexpr const char* kDefaultUnit = "套";
 inline constexpr int kDefaultValidDays = 7;
 // Tax rates are kept in basis points (1/100 of a percent): 1300 is 13 %.
 inline constexpr int kDefaultTaxRateBasisPoints = 1300;
+
+// Whether the counter still has to settle the bearing a line offers. A line made from an
+// enquiry list (询价单) whose text matched no bearing of the catalogue, or several, says so
+// until the counter chooses; the window shows the word beside the line, and the printed
+// quote does not.
+enum class OfferCheck {
+    Settled,         // offered as chosen (or typed by hand)
+    NoMatch,         // "未匹配": no bearing fits the customer's text
+    SeveralMatches,  // "多个匹配": several bearings fit; the first proposed
+};
+
+// "", "未匹配", "多个匹配".
+const char* offerCheckText(OfferCheck check);
 
 struct QuoteLine {
     std::string askedModel;    // 询价型号: the customer's text, as asked
@@ -52,6 +67,12 @@ struct QuoteLine {
     PriceSource priceSource = PriceSource::None;
     std::string delivery;  // 货期, free text ("现货", "7 天")
     std::string note;      // 备注
+    // The catalogue row (bearing.bh) offered, when the line names one; kept so that a price
+    // or the shop's stock can be looked up again.
+    std::optional<std::int64_t> bh;
+    OfferCheck check = OfferCheck::Settled;
+
+    bool operator==(const QuoteLine&) const = default;
 };
 
 struct Quote {
@@ -67,6 +88,8 @@ struct Quote {
     Fen adjustment = 0;  // 调整: a discount (negative) or a surcharge (positive)
     std::string note;    // 备注
     std::vector<QuoteLine> lines;
+
+    bool operator==(const Quote&) const = default;
 };
 
 // The last day on which the quote holds: its date plus its days of validity.

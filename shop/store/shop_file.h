@@ -105,6 +105,10 @@ public:
     ShopWrite saveOverride(const MatchOverride& answer);
     ShopWrite removeOverride(const std::string& importedText, const std::string& importedBrand);
 
+    // The connection, for the code of the file's other tables in shop/store (the quotes,
+    // quote_store.h); nothing above the store reaches SQLite.
+    sqlite3* connection() const { return db_; }
+
 private:
     ShopFile(sqlite3* db, std::filesystem::path path);
 

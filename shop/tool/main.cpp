@@ -1,6 +1,6 @@
-// lingzhou-shop: the shop's stock from a terminal. lingzhou-query hands its "stock"
-// commands to this program, naming itself in argv[0] so that messages name the program the
-// user ran.
+// lingzhou-shop: the shop's stock and quotes from a terminal. lingzhou-query hands its
+// "stock" and "quote" commands to this program, naming itself in argv[0] so that messages name the
+// program the user ran.
 #include <iostream>
 #include <string>
 #include <string_view>

@@ -7,14 +7,14 @@
 #include <vector>
 
 #include "catalogue/catalogue_database.h"
-#include "cli/output_formats.h"
-#include "query/table_text/delimited_text.h"
 #include "shop/import/matched_import.h"
 #include "shop/import/stock_import.h"
 #include "shop/shop_messages.h"
 #include "shop/store/shop_session.h"
 #include "shop/store/stock_list_text.h"
+#include "shop/tool/quote_tool.h"
 #include "shop/tool/stock_arguments.h"
+#include "shop/tool/tool_output.h"
 
 namespace lz::shop_tool {
 namespace {
@@ -62,24 +62,19 @@ output cannot be written.
     return "Usage: " + name + R"( stock check FILE [--sheet NAME] [--format table|csv|json]
        )" + name +
            R"( stock list [--format table|csv|json]
+       )" + name +
+           R"( quote list [--format table|csv|json]
+       )" + name +
+           R"( quote pdf NUMBER FILE
+       )" + name +
+           R"( quote make ENQUIRY [--customer NAME] [--pdf FILE] [--sheet NAME]
 
 The shop's own stock: "check" reads and matches a stock-list file without importing it,
-"list" prints the shop's stock list. "stock check --help" and "stock list --help" tell
-more. -h, --help displays this help; -v, --version the version.
+"list" prints the shop's stock list; neither writes anything. The shop's quotes: "quote
+list" prints the kept quotes, "quote pdf" writes one as PDF, "quote make" makes one from a
+customer's enquiry list and keeps it in the shop file. "stock check --help", "quote make
+--help" and the others tell more. -h, --help displays this help; -v, --version the version.
 )";
-}
-
-std::string formatted(OutputFormat format, std::span<const std::string_view> headings,
-                      const std::vector<std::vector<std::string>>& rows) {
-    switch (format) {
-        case OutputFormat::Csv:
-            return query::text::csvDocument(headings, rows);
-        case OutputFormat::Json:
-            return query_cli::jsonText(headings, rows);
-        case OutputFormat::Table:
-            break;
-    }
-    return query_cli::tableText(headings, rows);
 }
 
 // The user's earlier answers, when there is a shop file that can be read; a file that
@@ -136,7 +131,7 @@ int check(const StockInvocation& invocation, const StockToolSetting& setting,
                         shop::moneyText(line.priceFen), shop::matchStateText(match.state),
                         match.newno});
     }
-    out << formatted(invocation.format, kCheckHeadings, rows);
+    out << formattedRows(invocation.format, kCheckHeadings, rows);
     const bool allMatched = matched.counts.pending == 0 && matched.counts.unmatched == 0;
     return allMatched ? kExitAllMatched : kExitNotAllMatched;
 }
@@ -172,7 +167,7 @@ int list(const StockInvocation& invocation, const StockToolSetting& setting,
     for (const shop::StockLine& line : *lines) {
         rows.push_back(shop::stockListRow(line));
     }
-    out << formatted(invocation.format, shop::kStockListHeadings, rows);
+    out << formattedRows(invocation.format, shop::kStockListHeadings, rows);
     return kExitAllMatched;
 }
 
@@ -180,6 +175,9 @@ int list(const StockInvocation& invocation, const StockToolSetting& setting,
 
 int runStockTool(std::span<const std::string_view> arguments, const StockToolSetting& setting,
                  std::ostream& out, std::ostream& err) {
+    if (asksForQuote(arguments)) {
+        return runQuoteTool(arguments, setting, out, err);
+    }
     const std::string prefix = setting.programName + ": ";
     const StockArguments parsed = parseStockArguments(arguments);
     if (const auto* error = std::get_if<StockUsageError>(&parsed)) {

@@ -26,7 +26,8 @@ struct StockToolSetting {
     std::string dataDirectory;                  // where the shop file is; empty: nowhere
 };
 
-// The "stock" commands: reads `arguments` (those after the program's name), runs the
+// The program's commands: the "quote" commands go to runQuoteTool (quote_tool.h); for the
+// "stock" commands it reads `arguments` (those after the program's name), runs the
 // command and writes its rows to `out`, messages to `err`. Nothing is ever written to the
 // shop file or beside it: check reads the stock list and the user's earlier answers (when
 // there is a shop file), list reads the shop file. Returns the exit status.

@@ -33,6 +33,7 @@
 #include "windows/main_window_template.h"
 #include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
+#include "windows/quote_window_template.h"
 #include "windows/shop_stock_template.h"
 #include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
@@ -47,7 +48,8 @@ const ui::WindowTemplate* templateNamed(std::string_view name) {
     for (const auto* candidate :
          {&windows::mainWindowTemplate(), &windows::bearingPictureWindowTemplate(),
           &windows::designationAssistantWindowTemplate(), &windows::shopStockWindowTemplate(),
-          &windows::stockImportWindowTemplate()}) {
+          &windows::stockImportWindowTemplate(), &windows::quoteWindowTemplate(),
+          &windows::quoteHistoryWindowTemplate(), &windows::shopHeaderWindowTemplate()}) {
         if (candidate->name == name) {
             return candidate;
         }
@@ -104,16 +106,35 @@ TEST(EventBindings, EveryBindingNamesAControlThatRaisesItsEvent) {
         }
         EXPECT_EQ(control->kind, kindRaising(binding.event));
         if (binding.event == EventKind::ItemSelected) {
-            const std::string_view expected = binding.control != "右键" ? "导出…"
-                                              : binding.item == 0       ? "查看"
-                                              : binding.item == 1       ? "互换型号"
-                                              : binding.item == 2       ? "型号解读"
-                                              : binding.item == 3       ? "按任意型号查找…"
-                                              : binding.item == 4       ? "导出…"
-                                              : binding.item == 5       ? "本店库存"
-                                                                        : "导入本店库存…";
-            ASSERT_GE(binding.item, 0);
-            EXPECT_EQ(control->menuItems.at(binding.item).caption, expected);
+            // Each menu item bound, by its caption.
+            struct Item {
+                std::string_view menu;
+                int item;
+                std::string_view caption;
+            };
+            static constexpr Item kItems[] = {
+                {"右键", 0, "查看"},
+                {"右键", 1, "互换型号"},
+                {"右键", 2, "型号解读"},
+                {"右键", 3, "按任意型号查找…"},
+                {"右键", 4, "导出…"},
+                {"右键", 5, "本店库存"},
+                {"右键", 6, "导入本店库存…"},
+                {"右键", 7, "加入报价单"},
+                {"右键", 8, "报价单…"},
+                {"右键1", 0, "导出…"},
+                {"右键1", 1, "加入报价单"},
+                {"右键2", 0, "导出…"},
+                {"右键2", 1, "加入报价单"},
+                {"右键_型号助手", 0, "加入报价单"},
+                {"右键_本店库存", 0, "加入报价单"},
+            };
+            const auto expected =
+                std::find_if(std::begin(kItems), std::end(kItems), [&](const Item& item) {
+                    return item.menu == binding.control && item.item == binding.item;
+                });
+            ASSERT_NE(expected, std::end(kItems)) << binding.item;
+            EXPECT_EQ(control->menuItems.at(binding.item).caption, expected->caption);
         }
     }
 }

@@ -11,6 +11,7 @@
 #include "windows/designation_assistant_template.h"
 #include "windows/main_window_template.h"
 #include "windows/picture_window_template.h"
+#include "windows/quote_window_template.h"
 #include "windows/shop_stock_template.h"
 #include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
@@ -27,7 +28,10 @@ std::vector<const WindowTemplate*> allTemplates() {
             &lz::windows::domesticPriceWebWindowTemplate(),
             &lz::windows::designationAssistantWindowTemplate(),
             &lz::windows::shopStockWindowTemplate(),
-            &lz::windows::stockImportWindowTemplate()};
+            &lz::windows::stockImportWindowTemplate(),
+            &lz::windows::quoteWindowTemplate(),
+            &lz::windows::quoteHistoryWindowTemplate(),
+            &lz::windows::shopHeaderWindowTemplate()};
 }
 
 const ControlTemplate& control(const WindowTemplate& window, std::string_view name) {
@@ -103,7 +107,8 @@ TEST(DesignationAssistantTemplate, IsAToolWindowWithAPagePerWayOfFindingABearing
     EXPECT_EQ(pages.pages, (std::vector<std::string_view>{"按型号", "按实测尺寸"}));
     EXPECT_TRUE(pages.tabStrip);
     for (const ControlTemplate& each : assistant.controls) {
-        if (each.name != pages.name) {
+        // Its context menu pops up over the window, on no page.
+        if (each.name != pages.name && each.kind != lz::ui::ControlKind::Menu) {
             EXPECT_EQ(each.container, pages.name) << each.name;
             EXPECT_TRUE(each.page == 0 || each.page == 1) << each.name;
             // Inside the tab control's page, below its strip.
@@ -226,7 +231,7 @@ TEST(WindowTemplates, TheShopWindowsSayWhatTheyDoAndFitTheirFrames) {
     EXPECT_EQ(control(dialog, lz::windows::kStockImportCancelButton).text, "取消");
 
     const auto& menu = control(lz::windows::mainWindowTemplate(), "右键").menuItems;
-    ASSERT_EQ(menu.size(), 7u);
+    ASSERT_EQ(menu.size(), 9u);
     EXPECT_EQ(menu[0].caption, "查看") << "the earlier items keep their places";
     EXPECT_EQ(menu[4].caption, "导出…");
     EXPECT_EQ(menu[5].caption, "本店库存");
@@ -239,6 +244,93 @@ TEST(WindowTemplates, TheShopWindowsSayWhatTheyDoAndFitTheirFrames) {
             const auto& box = each.geometry;
             EXPECT_GE(box.left, 0) << each.name;
             EXPECT_GE(box.top, 0) << each.name;
+            EXPECT_LE(box.left + box.width, width) << window->name << " / " << each.name;
+            EXPECT_LE(box.top + box.height, height) << window->name << " / " << each.name;
+        }
+    }
+}
+
+// "加入报价单" stands at the end of every menu of a bearing list, after the items that were
+// there before (the bindings and the tests name items by their index), with Ctrl+Q where
+// the key is the window's own.
+TEST(WindowTemplates, AddToQuoteComesAfterTheEarlierMenuItems) {
+    struct Menu {
+        const WindowTemplate& window;
+        std::string_view name;
+        std::vector<std::string_view> captions;
+        std::vector<std::string_view> shortcuts;
+    };
+    const Menu menus[] = {
+        {lz::windows::mainWindowTemplate(),
+         "右键",
+         {"查看", "互换型号", "型号解读", "按任意型号查找…", "导出…", "本店库存", "导入本店库存…",
+          "加入报价单", "报价单…"},
+         {"", "", "", "Ctrl+F", "", "", "", "Ctrl+Q", ""}},
+        {lz::windows::mainWindowTemplate(), "右键1", {"导出…", "加入报价单"}, {"", ""}},
+        {lz::windows::mainWindowTemplate(), "右键2", {"导出…", "加入报价单"}, {"", ""}},
+        {lz::windows::designationAssistantWindowTemplate(),
+         lz::windows::kAssistantMenu,
+         {"加入报价单"},
+         {"Ctrl+Q"}},
+        {lz::windows::shopStockWindowTemplate(),
+         lz::windows::kShopStockMenu,
+         {"加入报价单"},
+         {"Ctrl+Q"}},
+    };
+    for (const Menu& menu : menus) {
+        SCOPED_TRACE(std::string(menu.name));
+        std::vector<std::string_view> captions;
+        std::vector<std::string_view> shortcuts;
+        for (const auto& item : control(menu.window, menu.name).menuItems) {
+            captions.push_back(item.caption);
+            shortcuts.push_back(item.shortcut);
+        }
+        EXPECT_EQ(captions, menu.captions);
+        EXPECT_EQ(shortcuts, menu.shortcuts);
+    }
+}
+
+// The 报价单 window: every field of the quote and of a line has its box, the list its
+// columns in the order of the printed table, and everything fits the frame.
+TEST(WindowTemplates, TheQuoteWindowsHoldEveryFieldAndFitTheirFrames) {
+    using lz::ui::ControlKind;
+    const WindowTemplate& quote = lz::windows::quoteWindowTemplate();
+    EXPECT_EQ(quote.title, "报价单");
+    std::vector<std::string_view> labels;
+    std::vector<std::string_view> buttons;
+    for (const ControlTemplate& each : quote.controls) {
+        if (each.kind == ControlKind::Label && !each.text.empty()) {
+            labels.push_back(each.text);
+        }
+        if (each.kind == ControlKind::Button) {
+            buttons.push_back(each.text);
+        }
+    }
+    EXPECT_EQ(labels,
+              (std::vector<std::string_view>{
+                  "客户：", "联系人：", "报价人：", "单号：", "日期：", "有效期：", "天",
+                  "税率：", "%",        "运费：",   "调整：", "备注：", "所选行：", "询价型号：",
+                  "型号：", "品牌：",   "数量：",   "单位：", "单价：", "货期：",   "备注："}));
+    EXPECT_EQ(buttons,
+              (std::vector<std::string_view>{"新建", "历史报价单…", "本店信息…", "从询价单导入…",
+                                             "打印预览…", "保存为 PDF…", "导出…", "删除行"}));
+    std::vector<std::string_view> headings;
+    for (const auto& column : control(quote, lz::windows::kQuoteLines).columns) {
+        headings.push_back(column.title);
+    }
+    EXPECT_EQ(headings,
+              (std::vector<std::string_view>{"询价型号", "型号", "品牌", "数量", "单位", "单价",
+                                             "价格来源", "金额", "货期", "备注", "匹配"}));
+    EXPECT_TRUE(control(quote, lz::windows::kQuoteNumber).readOnly) << "handed out, not typed";
+    EXPECT_EQ(control(quote, lz::windows::kQuoteTaxBasis).items,
+              (std::vector<std::string_view>{"含税", "不含税"}));
+
+    for (const WindowTemplate* window : {&quote, &lz::windows::quoteHistoryWindowTemplate(),
+                                         &lz::windows::shopHeaderWindowTemplate()}) {
+        const int width = lz::ui::clientWidthFor(window->outerWidth);
+        const int height = lz::ui::clientHeightFor(window->outerHeight);
+        for (const ControlTemplate& each : window->controls) {
+            const auto& box = each.geometry;
             EXPECT_LE(box.left + box.width, width) << window->name << " / " << each.name;
             EXPECT_LE(box.top + box.height, height) << window->name << " / " << each.name;
         }

@@ -127,8 +127,8 @@ TEST(Arguments, HelpIsAskedOfTheProgramOrOfOneCommand) {
 namespace lz::query_cli {
 namespace {
 
-// "stock" goes to the shop program wherever the options put it; a search for the text
-// "stock" stays here.
+// "stock" and "quote" go to the shop program wherever the options put them; a search for
+// the text "stock" or "quote" stays here.
 TEST(StockHandover, TheFirstWordThatIsNoOptionDecides) {
     const struct {
         std::vector<std::string_view> arguments;
@@ -146,13 +146,19 @@ TEST(StockHandover, TheFirstWordThatIsNoOptionDecides) {
         {{"stocks"}, false},
         {{}, false},
         {{"--help"}, false},
+        {{"quote", "list"}, true},
+        {{"--format", "json", "quote", "list"}, true},
+        {{"--", "quote", "pdf", "20261208-001", "q.pdf"}, true},
+        {{"bearing", "quote"}, false},
+        {{"--format", "quote", "list"}, false},
+        {{"quotes"}, false},
     };
     for (const auto& c : cases) {
         std::string joined;
         for (std::string_view a : c.arguments) {
             joined += std::string(a) + " ";
         }
-        EXPECT_EQ(asksForStock(c.arguments), c.stock) << joined;
+        EXPECT_EQ(asksForShopCommand(c.arguments), c.stock) << joined;
     }
 }
 

@@ -226,6 +226,12 @@ TEST_F(ProgramTest, HandsTheStockCommandsToTheShopProgramBesideIt) {
     EXPECT_EQ(unreadable.err.rfind("lingzhou-query: no-such-file.xlsx: ", 0), 0u) << unreadable.err;
     EXPECT_EQ(run({"stock"}).status, 2);
     EXPECT_EQ(run({"stock", "check", "--help"}).status, 0);
+    // So is "quote": the shop program lists the kept quotes (none yet) and reads only.
+    const Answer quotes = run({"--format", "json", "quote", "list"});
+    EXPECT_EQ(quotes.status, 1);
+    EXPECT_EQ(quotes.out, "");
+    EXPECT_EQ(quotes.err, "lingzhou-query: 还没有保存的报价单\n");
+    EXPECT_EQ(run({"quote", "pdf", "20261208-001"}).status, 2);
     expectNothingWritten();
 
     // Without the shop program beside it, the program says so.

@@ -149,8 +149,10 @@ TEST_F(CopyAndExport, RightClickInAPriceListPopsUpItsMenu) {
         QApplication::sendEvent(view->viewport(), &click);
         auto* popup = qobject_cast<QMenu*>(main_->widgetForTesting(menu));
         EXPECT_TRUE(popup->isVisible()) << menu;
-        ASSERT_EQ(popup->actions().size(), 1);
+        // "导出…" first, where the bindings expect it; "加入报价单" after it.
+        ASSERT_EQ(popup->actions().size(), 2);
         EXPECT_EQ(popup->actions()[0]->text().toStdString(), "导出…");
+        EXPECT_EQ(popup->actions()[1]->text().toStdString(), "加入报价单");
         popup->close();
     }
 }

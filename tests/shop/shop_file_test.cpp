@@ -88,7 +88,7 @@ TEST_F(ShopFileTest, ANewFileIsOursWithARollbackJournalAndKeepsWhatIsImported) {
         EXPECT_EQ(opening.file->lines(), lines);
     }
     EXPECT_EQ(queryInteger(path(), "PRAGMA application_id"), 0x4C5A5348);
-    EXPECT_EQ(queryInteger(path(), "PRAGMA user_version"), 1);
+    EXPECT_EQ(queryInteger(path(), "PRAGMA user_version"), 2);
     // One file a user can copy: no write-ahead log beside it, no journal left behind.
     EXPECT_EQ(fileBytes(path()).substr(18, 2), std::string("\x01\x01", 2));
     EXPECT_FALSE(fs::exists(path().string() + "-wal"));
@@ -248,11 +248,13 @@ TEST_F(ShopFileTest, NoBackupNoImport) {
 // The schema of this program plus one more step, as a later program would have it.
 const Migration kLaterSchema[] = {
     {1, shopMigrations()[0].sql},
-    {2, "ALTER TABLE stock_line ADD COLUMN supplier TEXT NOT NULL DEFAULT '';"},
+    {2, shopMigrations()[1].sql},
+    {3, "ALTER TABLE stock_line ADD COLUMN supplier TEXT NOT NULL DEFAULT '';"},
 };
 const Migration kBrokenStep[] = {
     {1, shopMigrations()[0].sql},
-    {2, "CREATE TABLE quote_line (id INTEGER PRIMARY KEY); CREATE TABLE stock_line (x);"},
+    {2, shopMigrations()[1].sql},
+    {3, "CREATE TABLE price_list (id INTEGER PRIMARY KEY); CREATE TABLE stock_line (x);"},
 };
 
 TEST_F(ShopFileTest, AnUpgradeFirstMakesABackupAndRunsInOneTransaction) {
@@ -261,21 +263,21 @@ TEST_F(ShopFileTest, AnUpgradeFirstMakesABackupAndRunsInOneTransaction) {
         ASSERT_TRUE(file->importLines(someLines(4), "a.csv").ok);
     }
     fs::remove_all(backups());
-    const std::string version1 = fileBytes(path());
+    const std::string version2 = fileBytes(path());
 
-    // A step that fails half way leaves the file at version 1, byte for byte.
+    // A step that fails half way leaves the file at version 2, byte for byte.
     auto broken = ShopFile::open(path(), kBrokenStep);
     EXPECT_EQ(broken.status, ShopFileStatus::UpgradeFailed);
     EXPECT_EQ(broken.message, messages::kShopFileUpgradeFailed);
     EXPECT_FALSE(broken.file);
-    EXPECT_EQ(fileBytes(path()), version1);
+    EXPECT_EQ(fileBytes(path()), version2);
 
     auto upgraded = ShopFile::open(path(), kLaterSchema);
     ASSERT_EQ(upgraded.status, ShopFileStatus::Ready);
     EXPECT_TRUE(upgraded.upgraded);
     EXPECT_EQ(upgraded.file->lines()->size(), 4u);
     upgraded.file.reset();
-    EXPECT_EQ(queryInteger(path(), "PRAGMA user_version"), 2);
+    EXPECT_EQ(queryInteger(path(), "PRAGMA user_version"), 3);
     EXPECT_EQ(queryInteger(path(),
                            "SELECT count(*) FROM pragma_table_info('stock_line') "
                            "WHERE name = 'supplier'"),
@@ -284,16 +286,16 @@ TEST_F(ShopFileTest, AnUpgradeFirstMakesABackupAndRunsInOneTransaction) {
     ASSERT_EQ(kept.size(), 2u);  // one before each attempt
     for (const auto& backup : kept) {
         EXPECT_NE(backup.filename().string().find("-upgrade.sqlite"), std::string::npos);
-        EXPECT_EQ(queryInteger(backup, "PRAGMA user_version"), 1);
+        EXPECT_EQ(queryInteger(backup, "PRAGMA user_version"), 2);
         EXPECT_EQ(queryInteger(backup, "SELECT count(*) FROM stock_line"), 4);
     }
 
     // This program meets the upgraded file: newer than it knows, so it leaves it alone.
-    const std::string version2 = fileBytes(path());
+    const std::string version3 = fileBytes(path());
     auto older = ShopFile::open(path());
     EXPECT_EQ(older.status, ShopFileStatus::Newer);
     EXPECT_EQ(older.message, messages::kShopFileNewer);
-    EXPECT_EQ(fileBytes(path()), version2);
+    EXPECT_EQ(fileBytes(path()), version3);
 }
 
 // Files that are not the shop's, or are damaged: refused, and not a byte changes, not even

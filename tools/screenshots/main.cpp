@@ -2,9 +2,11 @@
 // three bearing types and for another bearing asked for while it is open, of a message box
 // above it, of a full-width search, of a web window, of the list menus, the 型号助手 with typed
 // designations, its page "按实测尺寸" with measured sizes, the import of a shop's stock list (on a
-// test fixture) with its column dialog, the 本店库存 window and the save dialog. Run under a real
-// display with a window manager (for example tests/ui/desktop/under_window_manager.sh); the data
-// directory is a throwaway one. Usage: screenshots OUTPUT_DIR [--no-web]
+// test fixture) with its column dialog, the 本店库存 window, the 报价单 window with its history,
+// the shop's header, the print preview and a quote from an enquiry list, and the save dialog. Run
+// under a real display with a window manager (for example
+// tests/ui/desktop/under_window_manager.sh); the data directory is a throwaway one. Usage:
+// screenshots OUTPUT_DIR [--no-web]
 #include <unistd.h>
 
 #include <QApplication>
@@ -12,6 +14,7 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QPixmap>
+#include <QPrintPreviewDialog>
 #include <QScreen>
 #include <QString>
 #include <QTimer>
@@ -22,7 +25,9 @@
 #include "app/bindings/event_bindings.h"
 #include "app/startup/program.h"
 #include "query/result_list_fill.h"
+#include "shop/actions/quote_windows.h"
 #include "shop/actions/shop_windows.h"
+#include "ui/file_dialogs.h"
 #include "ui/message_boxes.h"
 #include "ui/message_pump.h"
 #include "ui/window.h"
@@ -31,6 +36,7 @@
 #include "windows/main_window_template.h"
 #include "windows/measured_size_page.h"
 #include "windows/picture_window_template.h"
+#include "windows/quote_window_template.h"
 #include "windows/shop_stock_template.h"
 #include "windows/stock_import_template.h"
 #include "windows/web_window_templates.h"
@@ -229,6 +235,72 @@ int main(int argc, char** argv) {
     if (auto* stock = WindowManager::instance().find(lz::windows::kShopStockWindowName)) {
         shoot(out, "shop-stock-window");
         stock->close();
+        settle(100);
+    }
+
+    // A quote of three bearings from the bearing list, typed into as a counter does.
+    lz::query::fillBearingList(main,
+                               "select * from bearing where bh in (463, 466, 487) order by bh");
+    for (int row = 0; row < 3; ++row) {
+        main.selectRow("超级列表框_主窗口", row);
+        lz::bindings::dispatchEvent(main, {"右键", lz::ui::EventKind::ItemSelected, {.index = 7}});
+    }
+    if (auto* quote = WindowManager::instance().find(lz::windows::kQuoteWindowName)) {
+        using namespace lz::windows;
+        const auto typed = [&](std::string_view box, std::string_view text) {
+            quote->setText(box, text);
+            lz::bindings::dispatchEvent(*quote, {box, lz::ui::EventKind::TextChanged, {}});
+        };
+        typed(kQuoteCustomer, "华北重工机械有限公司");
+        typed(kQuoteContact, "王工");
+        typed(kQuoteQuotedBy, "李明");
+        typed(kQuoteFreight, "20");
+        typed(kQuoteNote, "款到发货，不含安装。");
+        const char* quantities[] = {"10", "4", "2"};
+        const char* deliveries[] = {"现货", "现货", "3 天"};
+        for (int row = 0; row < 3; ++row) {
+            quote->selectRow(kQuoteLines, row);
+            lz::bindings::dispatchEvent(*quote,
+                                        {kQuoteLines, lz::ui::EventKind::CurrentItemChanged, {}});
+            typed(kLineQuantity, quantities[row]);
+            typed(kLineDelivery, deliveries[row]);
+        }
+        typed(kLineUnitPrice, "28.00");
+        quote->selectRow(kQuoteLines, 1);
+        lz::bindings::dispatchEvent(*quote,
+                                    {kQuoteLines, lz::ui::EventKind::CurrentItemChanged, {}});
+        shoot(out, "quote-window");
+        lz::bindings::dispatchEvent(*quote, {kQuoteShopButton, lz::ui::EventKind::Clicked, {}});
+        if (auto* header = WindowManager::instance().find(kShopHeaderWindowName)) {
+            header->setText(kShopHeaderName, "翎轴轴承商行");
+            header->setText(kShopHeaderPhone, "0371-12345678");
+            header->setText(kShopHeaderAddress, "郑州市二七区轴承市场 A 区 18 号");
+            header->setText(kShopHeaderBank, "工商银行二七支行 6222 0000 1111 2222");
+            shoot(out, "quote-shop-header");
+            lz::bindings::dispatchEvent(*header,
+                                        {kShopHeaderSaveButton, lz::ui::EventKind::Clicked, {}});
+        }
+        lz::shop::actions::setQuotePreviewResponder(
+            [&out](QPrintPreviewDialog&) { shoot(out, "quote-print-preview"); });
+        lz::bindings::dispatchEvent(*quote, {kQuotePreviewButton, lz::ui::EventKind::Clicked, {}});
+        lz::shop::actions::setQuotePreviewResponder({});
+        lz::bindings::dispatchEvent(*quote, {kQuoteNewButton, lz::ui::EventKind::Clicked, {}});
+        lz::bindings::dispatchEvent(*quote, {kQuoteHistoryButton, lz::ui::EventKind::Clicked, {}});
+        if (auto* history = WindowManager::instance().find(kQuoteHistoryWindowName)) {
+            shoot(out, "quote-history");
+            history->close();
+        }
+        // A customer's enquiry list: the lines to settle marked.
+        lz::ui::FileDialogs::setOpenResponder([](const lz::ui::OpenFileRequest&) {
+            return std::optional<std::string>(LZ_SOURCE_DIR "/tests/shop/fixtures/enquiry.xlsx");
+        });
+        lz::bindings::dispatchEvent(*quote, {kQuoteEnquiryButton, lz::ui::EventKind::Clicked, {}});
+        lz::ui::FileDialogs::setOpenResponder({});
+        quote->selectRow(kQuoteLines, 4);
+        lz::bindings::dispatchEvent(*quote,
+                                    {kQuoteLines, lz::ui::EventKind::CurrentItemChanged, {}});
+        shoot(out, "quote-from-enquiry");
+        quote->close();
         settle(100);
     }
 

@@ -253,6 +253,39 @@ bool gbkCsv(const std::filesystem::path& path) {
                                 "6209,NTN,abc,12.3,,,\r\n"));
 }
 
+// A customer's enquiry list (询价单), as quotes start from: a merged title, a numbered
+// header with the enquiry's own headings (询价型号, 需求数量, 单位), a brand glued on,
+// full-width text, a designation without brand that several makers have, one no catalogue
+// knows, and one of a brand that lacks it.
+bool enquiryWorkbook(const std::filesystem::path& path) {
+    XlsxWorksheet sheet;
+    sheet.name = "询价单";
+    sheet.rows = {
+        {Cell::text("询价单")},
+        {Cell::text("序号"), Cell::text("询价型号"), Cell::text("品牌"), Cell::text("需求数量"),
+         Cell::text("单位"), Cell::text("备注")},
+        {Cell::number("1"), Cell::text("6205-2RS"), Cell::text("NSK"), Cell::number("10"),
+         Cell::text("套")},
+        {Cell::number("2"), Cell::text("NSK6206DDU"), Cell{}, Cell::number("4"), Cell::text("套"),
+         Cell::text("加急")},
+        {Cell::number("3"), Cell::text(" ６２０７ＺＺ "), Cell::text("ＳＫＦ"), Cell::text("2")},
+        {Cell::number("4"), Cell::text("6206 2RS"), Cell{}, Cell::number("20")},
+        {Cell::number("5"), Cell::text("XYZ-123"), Cell{}, Cell::number("1")},
+        {Cell::number("6"), Cell::text("6208"), Cell::text("FAG"), Cell::number("3")},
+    };
+    sheet.merged = {"A1:F1"};
+    XlsxWorkbook book;
+    book.sheets = {sheet};
+    return writeXlsx(path, book);
+}
+
+// An enquiry saved as CSV by Excel on Chinese Windows: GBK, the headings 规格型号 and 厂家.
+bool enquiryGbkCsv(const std::filesystem::path& path) {
+    return writeBytes(path, gbk("规格型号,厂家,数量,备注\r\n"
+                                "6205LLU,NTN,5,含税\r\n"
+                                "6206-2RS1,SKF,\"1,000\",\r\n"));
+}
+
 // UTF-8 with a byte-order mark, LF, the other headings (规格, 产地, 库存, 售价, 成本, 货架),
 // a brand before the designation with a space, a quoted field with doubled quotes.
 bool utf8BomCsv(const std::filesystem::path& path) {
@@ -285,6 +318,8 @@ std::vector<std::string> writeStockFixtures(const std::filesystem::path& directo
         {"stock_gbk.csv", gbkCsv},
         {"stock_utf8_bom.csv", utf8BomCsv},
         {"stock_utf16.txt", utf16Text},
+        {"enquiry.xlsx", enquiryWorkbook},
+        {"enquiry_gbk.csv", enquiryGbkCsv},
         {"bad_empty.csv", [](const std::filesystem::path& p) { return writeBytes(p, ""); }},
         {"bad_blank.csv",
          [](const std::filesystem::path& p) { return writeBytes(p, "\xEF\xBB\xBF \r\n\t\r\n"); }},
