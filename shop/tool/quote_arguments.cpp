@@ -2,23 +2,12 @@
 
 #include <vector>
 
+#include "shop/tool/tool_output.h"
+
 namespace lz::shop_tool {
 namespace {
 
 using query_cli::OutputFormat;
-
-std::optional<OutputFormat> formatNamed(std::string_view name) {
-    if (name == "table") {
-        return OutputFormat::Table;
-    }
-    if (name == "csv") {
-        return OutputFormat::Csv;
-    }
-    if (name == "json") {
-        return OutputFormat::Json;
-    }
-    return std::nullopt;
-}
 
 class Parser {
 public:
@@ -144,7 +133,7 @@ private:
             version_ = true;
         } else if (name == "--format") {
             if (const auto text = value(name, attached)) {
-                if (const auto format = formatNamed(*text)) {
+                if (const auto format = outputFormatNamed(*text)) {
                     invocation_.format = *format;
                 } else {
                     fail("unknown format '" + *text + "': use table, csv or json");
