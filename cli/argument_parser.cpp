@@ -5,6 +5,9 @@
 #include <string>
 #include <utility>
 
+#include "cli/argument_cursor.h"
+#include "cli/output_formats.h"
+
 namespace lz::query_cli {
 namespace {
 
@@ -38,19 +41,6 @@ std::optional<SingleField> fieldNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::optional<OutputFormat> formatNamed(std::string_view name) {
-    if (name == "table") {
-        return OutputFormat::Table;
-    }
-    if (name == "csv") {
-        return OutputFormat::Csv;
-    }
-    if (name == "json") {
-        return OutputFormat::Json;
-    }
-    return std::nullopt;
-}
-
 bool takesText(Subcommand subcommand) {
     return subcommand == Subcommand::Bearing || subcommand == Subcommand::Lookup ||
            subcommand == Subcommand::Decode;
@@ -78,19 +68,13 @@ public:
     explicit Parser(std::span<const std::string_view> arguments) : arguments_(arguments) {}
 
     ParsedArguments parse() {
-        while (next_ < arguments_.size() && !error_) {
-            const std::string_view argument = arguments_[next_++];
-            if (optionsEnded_ || argument == "-" || !argument.starts_with('-') ||
-                (subcommand_ == Subcommand::Measure && looksNegative(argument))) {
-                positional(argument);
-            } else if (argument == "--") {
-                optionsEnded_ = true;
-            } else {
-                option(argument);
-            }
-        }
-        if (error_) {
-            return std::move(*error_);
+        arguments_.walk([this](std::string_view argument) { positional(argument); },
+                        [this](std::string_view name, std::optional<std::string_view> attached) {
+                            option(name, attached);
+                        });
+        // The walk ends at the first problem, so the command is still the one it was under.
+        if (const auto& error = arguments_.error()) {
+            return UsageError{*error, subcommand_};
         }
         if (help_) {
             return HelpRequest{subcommand_};
@@ -112,11 +96,7 @@ public:
     }
 
 private:
-    void fail(std::string message) {
-        if (!error_) {
-            error_ = UsageError{std::move(message), subcommand_};
-        }
-    }
+    void fail(std::string message) { arguments_.fail(std::move(message)); }
 
     void positional(std::string_view argument) {
         if (!subcommand_) {
@@ -140,54 +120,22 @@ private:
         fail("unexpected argument '" + std::string(argument) + "'");
     }
 
-    // The value of an option: after "=", or the next argument whatever it looks like.
-    std::optional<std::string> value(std::string_view name,
-                                     std::optional<std::string_view> attached) {
-        if (attached) {
-            return std::string(*attached);
-        }
-        if (next_ >= arguments_.size()) {
-            fail("option '" + std::string(name) + "' needs a value");
-            return std::nullopt;
-        }
-        return std::string(arguments_[next_++]);
-    }
-
-    // A switch: false, after reporting it, when a value was attached.
-    bool flag(std::string_view name, std::optional<std::string_view> attached) {
-        if (attached) {
-            fail("option '" + std::string(name) + "' takes no value");
-            return false;
-        }
-        return true;
-    }
-
-    void option(std::string_view argument) {
-        std::string_view name = argument;
-        std::optional<std::string_view> attached;
-        const auto equals = argument.find('=');
-        if (argument.starts_with("--") && equals != std::string_view::npos) {
-            name = argument.substr(0, equals);
-            attached = argument.substr(equals + 1);
+    void option(std::string_view name, std::optional<std::string_view> attached) {
+        // "-5" or "-.5" after measure is a size (never split: it does not begin with "--").
+        if (subcommand_ == Subcommand::Measure && looksNegative(name)) {
+            positional(name);
+            return;
         }
         if (name == "-h" || name == "--help") {
-            help_ = flag(name, attached) || help_;
+            help_ = arguments_.flag(name, attached) || help_;
         } else if (name == "-v" || name == "--version") {
-            version_ = flag(name, attached) || version_;
+            version_ = arguments_.flag(name, attached) || version_;
         } else if (name == "--print-sql") {
-            invocation_.printSql = flag(name, attached) || invocation_.printSql;
+            invocation_.printSql = arguments_.flag(name, attached) || invocation_.printSql;
         } else if (name == "--format") {
-            if (const auto text = value(name, attached)) {
-                if (const auto format = formatNamed(*text)) {
-                    invocation_.format = *format;
-                } else {
-                    fail("unknown format '" + *text + "': use table, csv or json");
-                }
-            }
+            readFormatOption(arguments_, name, attached, invocation_.format);
         } else if (!subcommand_ || !subcommandOption(name, attached)) {
-            if (!error_) {
-                fail("unknown option '" + std::string(name) + "'");
-            }
+            fail("unknown option '" + std::string(name) + "'");
         }
     }
 
@@ -216,13 +164,13 @@ private:
         if (name != "--stock") {
             return false;
         }
-        invocation_.withStock = flag(name, attached) || invocation_.withStock;
+        invocation_.withStock = arguments_.flag(name, attached) || invocation_.withStock;
         return true;
     }
 
     bool measureOption(std::string_view name, std::optional<std::string_view> attached) {
         if (name == "--unit") {
-            if (const auto text = value(name, attached)) {
+            if (const auto text = arguments_.value(name, attached)) {
                 if (const auto unit = unitNamed(*text)) {
                     invocation_.unit = *unit;
                 } else {
@@ -240,7 +188,7 @@ private:
 
     bool bearingOption(std::string_view name, std::optional<std::string_view> attached) {
         if (name == "--by") {
-            if (const auto text = value(name, attached)) {
+            if (const auto text = arguments_.value(name, attached)) {
                 if (const auto field = fieldNamed(*text)) {
                     invocation_.field = *field;
                 } else {
@@ -250,13 +198,13 @@ private:
             return true;
         }
         if (name == "--exact") {
-            invocation_.exact = flag(name, attached) || invocation_.exact;
+            invocation_.exact = arguments_.flag(name, attached) || invocation_.exact;
             return true;
         }
         // "--new" and the like, as short forms of "--by new".
         if (name.starts_with("--")) {
             if (const auto field = fieldNamed(name.substr(2))) {
-                if (flag(name, attached)) {
+                if (arguments_.flag(name, attached)) {
                     invocation_.field = *field;
                 }
                 return true;
@@ -284,7 +232,7 @@ private:
 
     bool domesticOption(std::string_view name, std::optional<std::string_view> attached) {
         if (name == "--old") {
-            if (flag(name, attached)) {
+            if (arguments_.flag(name, attached)) {
                 invocation_.modelColumn = DomesticModelColumn::Old;
             }
             return true;
@@ -300,22 +248,19 @@ private:
         if (target == nullptr) {
             return false;
         }
-        if (auto text = value(name, attached)) {
+        if (auto text = arguments_.value(name, attached)) {
             *target = std::move(*text);
         }
         return true;
     }
 
-    std::span<const std::string_view> arguments_;
-    std::size_t next_ = 0;
-    bool optionsEnded_ = false;
+    ArgumentCursor arguments_;
     std::optional<Subcommand> subcommand_;
     Invocation invocation_;
     bool textGiven_ = false;
     int sizesGiven_ = 0;  // measure: inner, outer, width
     bool help_ = false;
     bool version_ = false;
-    std::optional<UsageError> error_;
 };
 
 }  // namespace

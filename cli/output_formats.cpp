@@ -134,6 +134,30 @@ std::string jsonText(std::span<const std::string_view> headings, const Rows& row
     return out;
 }
 
+std::optional<OutputFormat> outputFormatNamed(std::string_view name) {
+    if (name == "table") {
+        return OutputFormat::Table;
+    }
+    if (name == "csv") {
+        return OutputFormat::Csv;
+    }
+    if (name == "json") {
+        return OutputFormat::Json;
+    }
+    return std::nullopt;
+}
+
+void readFormatOption(ArgumentCursor& arguments, std::string_view name,
+                      std::optional<std::string_view> attached, OutputFormat& format) {
+    if (const auto text = arguments.value(name, attached)) {
+        if (const auto named = outputFormatNamed(*text)) {
+            format = *named;
+        } else {
+            arguments.fail("unknown format '" + *text + "': use table, csv or json");
+        }
+    }
+}
+
 std::string formattedRows(OutputFormat format, std::span<const std::string_view> headings,
                           const Rows& rows) {
     switch (format) {

@@ -1,13 +1,23 @@
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "cli/argument_cursor.h"
 #include "cli/invocation.h"
 #include "cli/result_rows.h"
 
 namespace lz::query_cli {
+
+// The format --format names: "table", "csv" or "json"; nothing for any other name.
+std::optional<OutputFormat> outputFormatNamed(std::string_view name);
+
+// Reads --format's value into `format`, reporting a name that is none of the formats. Both
+// programs take the option alike.
+void readFormatOption(ArgumentCursor& arguments, std::string_view name,
+                      std::optional<std::string_view> attached, OutputFormat& format);
 
 // For reading on a terminal: the headings, a rule of "-" under each, then the rows, the
 // columns two spaces apart and aligned by the columns the texts take on screen (a Chinese

@@ -1,29 +1,25 @@
 #include "shop/tool/stock_arguments.h"
 
-#include "shop/tool/tool_output.h"
+#include "cli/argument_cursor.h"
+#include "cli/output_formats.h"
 
 namespace lz::shop_tool {
 namespace {
 
-using query_cli::OutputFormat;
+using query_cli::ArgumentCursor;
+using query_cli::readFormatOption;
 
 class Parser {
 public:
     explicit Parser(std::span<const std::string_view> arguments) : arguments_(arguments) {}
 
     StockArguments parse() {
-        while (next_ < arguments_.size() && !error_) {
-            const std::string_view argument = arguments_[next_++];
-            if (optionsEnded_ || argument == "-" || !argument.starts_with('-')) {
-                positional(argument);
-            } else if (argument == "--") {
-                optionsEnded_ = true;
-            } else {
-                option(argument);
-            }
-        }
-        if (error_) {
-            return StockUsageError{*error_};
+        arguments_.walk([this](std::string_view argument) { positional(argument); },
+                        [this](std::string_view name, std::optional<std::string_view> attached) {
+                            option(name, attached);
+                        });
+        if (const auto& error = arguments_.error()) {
+            return StockUsageError{*error};
         }
         if (help_) {
             return StockHelp{command_};
@@ -45,11 +41,7 @@ public:
     }
 
 private:
-    void fail(std::string message) {
-        if (!error_) {
-            error_ = std::move(message);
-        }
-    }
+    void fail(std::string message) { arguments_.fail(std::move(message)); }
 
     void positional(std::string_view argument) {
         if (!stockSeen_) {
@@ -77,48 +69,15 @@ private:
         fail("unexpected argument '" + std::string(argument) + "'");
     }
 
-    std::optional<std::string> value(std::string_view name,
-                                     std::optional<std::string_view> attached) {
-        if (attached) {
-            return std::string(*attached);
-        }
-        if (next_ >= arguments_.size()) {
-            fail("option '" + std::string(name) + "' needs a value");
-            return std::nullopt;
-        }
-        return std::string(arguments_[next_++]);
-    }
-
-    bool flag(std::string_view name, std::optional<std::string_view> attached) {
-        if (attached) {
-            fail("option '" + std::string(name) + "' takes no value");
-            return false;
-        }
-        return true;
-    }
-
-    void option(std::string_view argument) {
-        std::string_view name = argument;
-        std::optional<std::string_view> attached;
-        const auto equals = argument.find('=');
-        if (argument.starts_with("--") && equals != std::string_view::npos) {
-            name = argument.substr(0, equals);
-            attached = argument.substr(equals + 1);
-        }
+    void option(std::string_view name, std::optional<std::string_view> attached) {
         if (name == "-h" || name == "--help") {
-            help_ = flag(name, attached) || help_;
+            help_ = arguments_.flag(name, attached) || help_;
         } else if (name == "-v" || name == "--version") {
-            version_ = flag(name, attached) || version_;
+            version_ = arguments_.flag(name, attached) || version_;
         } else if (name == "--format") {
-            if (const auto text = value(name, attached)) {
-                if (const auto format = outputFormatNamed(*text)) {
-                    invocation_.format = *format;
-                } else {
-                    fail("unknown format '" + *text + "': use table, csv or json");
-                }
-            }
+            readFormatOption(arguments_, name, attached, invocation_.format);
         } else if (name == "--sheet" && command_ == StockCommand::Check) {
-            if (auto text = value(name, attached)) {
+            if (auto text = arguments_.value(name, attached)) {
                 invocation_.sheet = std::move(*text);
             }
         } else {
@@ -126,16 +85,13 @@ private:
         }
     }
 
-    std::span<const std::string_view> arguments_;
-    std::size_t next_ = 0;
-    bool optionsEnded_ = false;
+    ArgumentCursor arguments_;
     bool stockSeen_ = false;
     std::optional<StockCommand> command_;
     StockInvocation invocation_;
     bool fileGiven_ = false;
     bool help_ = false;
     bool version_ = false;
-    std::optional<std::string> error_;
 };
 
 }  // namespace

@@ -5,19 +5,6 @@
 
 namespace lz::shop_tool {
 
-std::optional<query_cli::OutputFormat> outputFormatNamed(std::string_view name) {
-    if (name == "table") {
-        return query_cli::OutputFormat::Table;
-    }
-    if (name == "csv") {
-        return query_cli::OutputFormat::Csv;
-    }
-    if (name == "json") {
-        return query_cli::OutputFormat::Json;
-    }
-    return std::nullopt;
-}
-
 std::string formattedRows(query_cli::OutputFormat format,
                           std::span<const std::string_view> headings,
                           const std::vector<std::vector<std::string>>& rows) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,9 +8,6 @@
 #include "cli/invocation.h"
 
 namespace lz::shop_tool {
-
-// The format --format names: "table", "csv" or "json"; nothing for any other name.
-std::optional<query_cli::OutputFormat> outputFormatNamed(std::string_view name);
 
 // Rows under their headings in one of lingzhou-query's formats: an aligned table, CSV as the
 // window exports it, or JSON.

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <chrono>
 #include <filesystem>
@@ -11,7 +10,7 @@
 #include "shop/store/backups.h"
 #include "shop/store/quote_store.h"
 #include "tests/shop/fixture_files.h"
-#include "tests/support/temp_dir.h"
+#include "tests/shop/shop_file_fixture.h"
 
 namespace lz::shop {
 namespace {
@@ -19,6 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono;
 using test::fileBytes;
+using test::queryInteger;
 
 constexpr year_month_day kDec8{year{2026}, month{12}, day{8}};
 constexpr year_month_day kDec9{year{2026}, month{12}, day{9}};
@@ -61,32 +61,7 @@ Quote fullQuote() {
     return quote;
 }
 
-long long queryInteger(const fs::path& path, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    long long value = -1;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        value = sqlite3_column_int64(statement, 0);
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return value;
-}
-
-class QuoteStoreTest : public ::testing::Test {
-protected:
-    fs::path path() const { return dir_.path() / "shop.sqlite"; }
-
-    std::unique_ptr<ShopFile> openReady() {
-        auto opening = ShopFile::open(path());
-        EXPECT_EQ(opening.status, ShopFileStatus::Ready) << opening.message;
-        return std::move(opening.file);
-    }
-
-    lz::test::TempDir dir_;
-};
+class QuoteStoreTest : public test::ShopFileFixture {};
 
 TEST_F(QuoteStoreTest, AQuoteSurvivesClosingAndReopeningTheFile) {
     Quote quote = fullQuote();

@@ -12,7 +12,7 @@
 #include "shop/store/backups.h"
 #include "shop/store/shop_file.h"
 #include "tests/shop/fixture_files.h"
-#include "tests/support/temp_dir.h"
+#include "tests/shop/shop_file_fixture.h"
 
 namespace lz::shop {
 namespace {
@@ -20,6 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using test::fileBytes;
+using test::queryInteger;
 using test::writeBytes;
 
 StockLine line(int sourceLine, const char* designation, const char* brand = "") {
@@ -40,33 +41,9 @@ std::vector<StockLine> someLines(int count, const char* prefix = "62") {
     return lines;
 }
 
-// A SQLite query's single integer, on a private read-only connection.
-long long queryInteger(const fs::path& path, const char* sql) {
-    sqlite3* db = nullptr;
-    sqlite3_stmt* statement = nullptr;
-    long long value = -1;
-    if (sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK &&
-        sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK &&
-        sqlite3_step(statement) == SQLITE_ROW) {
-        value = sqlite3_column_int64(statement, 0);
-    }
-    sqlite3_finalize(statement);
-    sqlite3_close(db);
-    return value;
-}
-
-class ShopFileTest : public ::testing::Test {
+class ShopFileTest : public test::ShopFileFixture {
 protected:
-    fs::path path() const { return dir_.path() / "shop.sqlite"; }
     fs::path backups() const { return dir_.path() / "backups"; }
-
-    std::unique_ptr<ShopFile> openReady() {
-        auto opening = ShopFile::open(path());
-        EXPECT_EQ(opening.status, ShopFileStatus::Ready) << opening.message;
-        return std::move(opening.file);
-    }
-
-    lz::test::TempDir dir_;
 };
 
 TEST_F(ShopFileTest, ANewFileIsOursWithARollbackJournalAndKeepsWhatIsImported) {
