@@ -30,6 +30,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using lz::bench::PaintWatch;
 namespace fs = std::filesystem;
 using lz::windows::kAssistantInput;
 using lz::windows::kAssistantList;
@@ -48,27 +49,6 @@ double median(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     return times[times.size() / 2];
 }
-
-// Notes when the list's viewport is next painted.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget* viewport) : viewport_(viewport) {
-        viewport_->installEventFilter(this);
-    }
-    bool painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == viewport_ && event->type() == QEvent::Paint) {
-            painted_ = true;
-        }
-        return false;
-    }
-
-private:
-    QWidget* viewport_;
-    bool painted_ = false;
-};
 
 // A shop's list as the import stores it: every line matched, spread over the catalogue
 // (the rows of 6205-2RS among them), a tenth of them matched to a common designation

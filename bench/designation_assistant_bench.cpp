@@ -28,6 +28,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using lz::bench::PaintWatch;
 using lz::windows::kAssistantInput;
 using lz::windows::kAssistantList;
 
@@ -45,28 +46,6 @@ const char* const kStamps[] = {
 double msSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
-
-// Notes when the list's viewport is next painted.
-class PaintWatch : public QObject {
-public:
-    explicit PaintWatch(QWidget* viewport) : viewport_(viewport) {
-        viewport_->installEventFilter(this);
-    }
-    void arm() { painted_ = false; }
-    bool painted() const { return painted_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (watched == viewport_ && event->type() == QEvent::Paint) {
-            painted_ = true;
-        }
-        return false;
-    }
-
-private:
-    QWidget* viewport_;
-    bool painted_ = false;
-};
 
 // Measured sizes as a caliper reads them: d, D, B (or none), in inches or not.
 struct Measured {

@@ -1,5 +1,8 @@
 #include "bench/support/bench_window.h"
 
+#include <QEvent>
+#include <QWidget>
+
 #include <sqlite3.h>
 #include <stdlib.h>
 
@@ -107,6 +110,17 @@ int runOnMainWindow(int argc, char** argv,
         return 1;
     }
     return body(bench, *bench.window());
+}
+
+PaintWatch::PaintWatch(QWidget* viewport) : viewport_(viewport) {
+    viewport_->installEventFilter(this);
+}
+
+bool PaintWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == viewport_ && event->type() == QEvent::Paint) {
+        painted_ = true;
+    }
+    return false;
 }
 
 }  // namespace lz::bench

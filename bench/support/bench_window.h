@@ -6,6 +6,11 @@
 #include <string_view>
 #include <vector>
 
+#include <QObject>
+
+class QEvent;
+class QWidget;
+
 namespace lz::ui {
 class Window;
 }
@@ -42,6 +47,22 @@ int runOnMainWindow(int argc, char** argv,
 // fill needs them: the floor any fill is measured against. Seconds.
 double rawScanSeconds(const std::string& cataloguePath, const std::string& sql,
                       std::span<const std::string_view> columns);
+
+// Notes when a widget (a list's viewport, say) is next painted: the end of a timed
+// interaction as the user sees it. `arm` forgets an earlier paint.
+class PaintWatch : public QObject {
+public:
+    explicit PaintWatch(QWidget* viewport);
+    void arm() { painted_ = false; }
+    bool painted() const { return painted_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* viewport_;
+    bool painted_ = false;
+};
 
 // This process's resident memory now and at its peak, in MiB.
 double residentMiB();

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <limits>
 #include <tuple>
-#include <type_traits>
 #include <utility>
-#include <variant>
 
 #include "catalogue/catalogue_database.h"
+#include "catalogue/field_value.h"
 #include "query/sizes/measurement.h"
 #include "query/sizes/size_text.h"
 
@@ -31,20 +30,6 @@ constexpr std::string_view kRowsSql = "select bh, njin, wjin, gdu, btype from be
 // Room for the shipped catalogue's rows from the start; a larger table merely grows.
 constexpr std::size_t kExpectedRows = 60000;
 
-std::optional<std::int32_t> integerOf(const catalogue::FieldValue& value) {
-    return std::visit(
-        [](const auto& v) -> std::optional<std::int32_t> {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::uint8_t> || std::is_same_v<T, std::int16_t> ||
-                          std::is_same_v<T, std::int32_t>) {
-                return static_cast<std::int32_t>(v);
-            } else {
-                return std::nullopt;
-            }
-        },
-        value);
-}
-
 }  // namespace
 
 std::optional<SizeIndex> SizeIndex::build(catalogue::CatalogueDatabase& database) {
@@ -56,7 +41,8 @@ std::optional<SizeIndex> SizeIndex::build(catalogue::CatalogueDatabase& database
     std::vector<Entry> entries;
     entries.reserve(kExpectedRows);
     for (database.MoveFirst(handle); !database.IsEOF(handle); database.MoveNext(handle)) {
-        const std::optional<std::int32_t> bh = integerOf(database.ReadColByName(handle, "bh"));
+        const std::optional<std::int32_t> bh =
+            catalogue::integerValue(database.ReadColByName(handle, "bh"));
         const std::string inner = catalogue::fieldText(database.ReadColByName(handle, "njin"));
         const std::string outer = catalogue::fieldText(database.ReadColByName(handle, "wjin"));
         const std::string width = catalogue::fieldText(database.ReadColByName(handle, "gdu"));
